@@ -1,0 +1,6 @@
+#include "app/AppError.h"
+
+AppError::AppError(const QString &text)
+    : std::runtime_error(text.toStdString()), m_text(text)
+{
+}

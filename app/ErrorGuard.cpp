@@ -1,0 +1,30 @@
+#include "app/ErrorGuard.h"
+
+#include "app/AppError.h"
+#include "app/Prompter.h"
+
+#include <exception>
+
+QString currentErrorText()
+{
+    try {
+        throw;
+    } catch (const AppError &error) {
+        return error.text();
+    } catch (const std::exception &error) {
+        return QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        return QStringLiteral("Unbekannter Fehler");
+    }
+}
+
+bool runGuarded(const std::function<void()> &action)
+{
+    try {
+        action();
+        return true;
+    } catch (...) {
+        prompter().showError(currentErrorText());
+        return false;
+    }
+}

@@ -1,0 +1,41 @@
+#include "app/ProgramInfo.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#ifndef VELTRANO_DEFAULT_SERVER_URL
+#define VELTRANO_DEFAULT_SERVER_URL "http://127.0.0.1:8411"
+#endif
+
+namespace ProgramInfo {
+
+QString version()
+{
+    return QString::fromLatin1(Version);
+}
+
+QString defaultServerUrl()
+{
+    return QStringLiteral(VELTRANO_DEFAULT_SERVER_URL);
+}
+
+QString withTrailingSeparator(const QString &dir)
+{
+    QString path = QDir::fromNativeSeparators(dir);
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+QString resolveProgramDir(const QString &executableDir, const QString &fallbackDir)
+{
+    const QFileInfo info(executableDir);
+    if (info.isDir() && info.isWritable())
+        return withTrailingSeparator(info.absoluteFilePath());
+    QDir().mkpath(fallbackDir);
+    return withTrailingSeparator(QFileInfo(fallbackDir).absoluteFilePath());
+}
+
+} // namespace ProgramInfo

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Fixed facts about this build of the program.
+namespace ProgramInfo {
+
+inline constexpr const char *Version = "13.111";
+inline constexpr const char *ApplicationTitle = "Morvelia Veltrano";
+inline constexpr const char *DefaultAuctionHouseName = "Morvelia";
+
+QString version();
+// Base URL of the default auction house, used for multi-user master accounts.
+QString defaultServerUrl();
+// Directory of the executable with one trailing "/"; falls back to the per-user data
+// directory when the executable's directory is not writable.
+QString resolveProgramDir(const QString &executableDir, const QString &fallbackDir);
+// Appends exactly one "/" to a directory path.
+QString withTrailingSeparator(const QString &dir);
+
+} // namespace ProgramInfo

@@ -1,0 +1,23 @@
+#include "app/ProgramInfo.h"
+#include "app/Prompter.h"
+#include "app/VeltranoApplication.h"
+#include "app/WindowRegistry.h"
+#include "ui/accounts/TForm2.h"
+#include "ui/widgets/WidgetPrompter.h"
+
+#include <QStandardPaths>
+
+int main(int argc, char *argv[])
+{
+    VeltranoApplication app(argc, argv);
+    WidgetPrompter dialogs;
+    setPrompter(&dialogs);
+
+    const QString programDir = ProgramInfo::resolveProgramDir(
+        QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    WindowRegistry windows(programDir);
+    windows.Form2->show();
+    const int result = app.exec();
+    setPrompter(nullptr);
+    return result;
+}

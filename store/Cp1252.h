@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Windows-1252, the encoding of every byte this program exchanges with servers and files.
+namespace Cp1252 {
+
+// Characters without a Windows-1252 form become "?".
+QByteArray encode(const QString &text);
+// Every byte has a meaning; the five undefined ones map to the C1 control of that value.
+QString decode(const QByteArray &bytes);
+
+} // namespace Cp1252

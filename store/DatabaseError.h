@@ -1,0 +1,9 @@
+#pragma once
+
+#include "app/AppError.h"
+
+// An error of the database engine; its text is the engine's message.
+class DatabaseError : public AppError {
+public:
+    using AppError::AppError;
+};

@@ -1,0 +1,116 @@
+#include "store/Statement.h"
+
+#include "app/ProcessLocale.h"
+#include "store/Database.h"
+#include "store/DatabaseError.h"
+#include "store/DbValues.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+
+Statement::Statement(Database &db, const QString &sql)
+    : m_query(db.connection()), m_sql(sql)
+{
+    if (!m_query.prepare(sql))
+        fail();
+}
+
+Statement &Statement::bind(const QString &placeholder, const QVariant &value)
+{
+    m_query.bindValue(placeholder, value);
+    return *this;
+}
+
+Statement &Statement::exec()
+{
+    if (!m_query.exec())
+        fail();
+    return *this;
+}
+
+bool Statement::next()
+{
+    return m_query.next();
+}
+
+QVariant Statement::value(const QString &column) const
+{
+    const int index = m_query.record().indexOf(column);
+    if (index < 0)
+        throw DatabaseError(QStringLiteral("Das Feld %1 ist nicht vorhanden.").arg(column));
+    return m_query.value(index);
+}
+
+QString Statement::text(const QString &column) const
+{
+    const QVariant v = value(column);
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::Double)
+        return ProcessLocale::numberText(v.toDouble());
+    return v.toString();
+}
+
+QString Statement::dateText(const QString &column) const
+{
+    const QDateTime stored = DbValues::parseDateTime(value(column).toString());
+    return stored.isValid() ? ProcessLocale::formatDateTime(stored) : QString();
+}
+
+int Statement::integer(const QString &column) const
+{
+    const QVariant v = value(column);
+    if (v.typeId() == QMetaType::QString) {
+        double parsed = 0;
+        return ProcessLocale::parseNumber(v.toString(), &parsed) ? static_cast<int>(parsed) : 0;
+    }
+    return v.toInt();
+}
+
+double Statement::number(const QString &column) const
+{
+    const QVariant v = value(column);
+    if (v.typeId() == QMetaType::QString) {
+        double parsed = 0;
+        return ProcessLocale::parseNumber(v.toString(), &parsed) ? parsed : 0.0;
+    }
+    return v.toDouble();
+}
+
+bool Statement::flag(const QString &column) const
+{
+    return integer(column) != 0;
+}
+
+int Statement::rowsAffected() const
+{
+    return m_query.numRowsAffected();
+}
+
+int Statement::run(Database &db, const QString &sql, const QVariantMap &values)
+{
+    Statement statement(db, sql);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        statement.bind(it.key(), it.value());
+    return statement.exec().rowsAffected();
+}
+
+QVariant Statement::scalar(Database &db, const QString &sql, const QVariantMap &values)
+{
+    Statement statement(db, sql);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        statement.bind(it.key(), it.value());
+    statement.exec();
+    if (!statement.next())
+        return {};
+    return statement.m_query.value(0);
+}
+
+void Statement::fail() const
+{
+    const QSqlError error = m_query.lastError();
+    QString message = error.databaseText();
+    if (message.isEmpty())
+        message = error.text();
+    throw DatabaseError(message);
+}
