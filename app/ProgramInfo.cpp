@@ -6,6 +6,9 @@
 #ifndef VELTRANO_DEFAULT_SERVER_URL
 #define VELTRANO_DEFAULT_SERVER_URL "http://127.0.0.1:8411"
 #endif
+#ifndef VELTRANO_UPDATE_SERVER_URL
+#define VELTRANO_UPDATE_SERVER_URL VELTRANO_DEFAULT_SERVER_URL
+#endif
 
 namespace ProgramInfo {
 
@@ -17,6 +20,11 @@ QString version()
 QString defaultServerUrl()
 {
     return QStringLiteral(VELTRANO_DEFAULT_SERVER_URL);
+}
+
+QString updateServerUrl()
+{
+    return QStringLiteral(VELTRANO_UPDATE_SERVER_URL);
 }
 
 QString withTrailingSeparator(const QString &dir)

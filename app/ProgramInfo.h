@@ -12,6 +12,8 @@ inline constexpr const char *DefaultAuctionHouseName = "Morvelia";
 QString version();
 // Base URL of the default auction house, used for multi-user master accounts.
 QString defaultServerUrl();
+// Base URL of the update server (version check and update files), a setting of the build.
+QString updateServerUrl();
 // Directory of the executable with one trailing "/"; falls back to the per-user data
 // directory when the executable's directory is not writable.
 QString resolveProgramDir(const QString &executableDir, const QString &fallbackDir);
