@@ -50,6 +50,17 @@ int OptionFile::loadDays() const
     return wholeNumber(value(QStringLiteral("load_days")), DefaultLoadDays);
 }
 
+QString OptionFile::loadDaysProblem(const QString &text)
+{
+    bool ok = false;
+    const int days = text.toInt(&ok);
+    if (!ok)
+        return QStringLiteral("Datenfehler: Die Eingabe ist keine Zahl bzw. enthält Sonderzeichen!");
+    if (days > MaxLoadDays)
+        return QStringLiteral("Es sind maximal 60 Tage erlaubt!");
+    return {};
+}
+
 void OptionFile::save(bool loadAuctionData, const QString &loadDaysText) const
 {
     QSettings settings(path(), QSettings::IniFormat);

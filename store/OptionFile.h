@@ -23,6 +23,10 @@ public:
     // "load_days" as a whole number, 60 when missing or not a number.
     int loadDays() const;
 
+    // The message for a day count that may not be stored, or an empty text when it may:
+    // a whole number of at most 60 (0 and negative numbers pass).
+    static QString loadDaysProblem(const QString &text);
+
     // Writes both settings; raises AppError when the file cannot be written.
     void save(bool loadAuctionData, const QString &loadDaysText) const;
 
