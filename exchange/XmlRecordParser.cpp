@@ -1,0 +1,88 @@
+#include "exchange/XmlRecordParser.h"
+
+#include "store/Cp1252.h"
+
+#include <QXmlStreamReader>
+
+// Walks the document once, keeping the records of the kinds asked for.
+class XmlRecordParser::Reader {
+public:
+    Reader(const QByteArray &reply, const QList<RecordKind> &kinds, QHash<QString, array_Datenfelder> &records)
+        // Decoded here so that an encoding named in the declaration cannot change the text.
+        : m_xml(Cp1252::decode(reply)), m_records(records)
+    {
+        for (const RecordKind &kind : kinds)
+            m_fieldsByRecord.insert(kind.recordName, kind.fieldNames);
+    }
+
+    QXmlStreamReader &xml() { return m_xml; }
+
+    void readDocument()
+    {
+        if (!m_xml.readNextStartElement())
+            return;
+        while (m_xml.readNextStartElement())
+            readRootChild();
+        while (!m_xml.atEnd())
+            m_xml.readNext();
+    }
+
+private:
+    void readRootChild()
+    {
+        const auto wanted = m_fieldsByRecord.constFind(m_xml.name().toString());
+        if (wanted == m_fieldsByRecord.cend()) {
+            m_xml.skipCurrentElement();
+            return;
+        }
+        m_records[wanted.key()].append(readRecord(wanted.value()));
+    }
+
+    QStringList readRecord(const QStringList &fieldNames)
+    {
+        QStringList row;
+        row.resize(fieldNames.size() + 1);
+        QList<bool> seen(fieldNames.size(), false);
+        while (m_xml.readNextStartElement()) {
+            const qsizetype field = fieldNames.indexOf(m_xml.name().toString());
+            if (field < 0 || seen.at(field)) {
+                m_xml.skipCurrentElement();
+                continue;
+            }
+            seen[field] = true;
+            row[field] = m_xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+        return row;
+    }
+
+    QXmlStreamReader m_xml;
+    QHash<QString, array_Datenfelder> &m_records;
+    QHash<QString, QStringList> m_fieldsByRecord;
+};
+
+XmlRecordParser::XmlRecordParser(const QByteArray &reply, const QList<RecordKind> &kinds)
+{
+    Reader reader(reply, kinds, m_records);
+    reader.readDocument();
+    QXmlStreamReader &xml = reader.xml();
+    if (xml.hasError()) {
+        m_failed = true;
+        m_errorCode = static_cast<int>(xml.error());
+        m_errorReason = QStringLiteral("%1 (Zeile %2, Spalte %3)")
+                            .arg(xml.errorString())
+                            .arg(xml.lineNumber())
+                            .arg(xml.columnNumber());
+        m_records.clear();
+    }
+}
+
+QString XmlRecordParser::errorMessage() const
+{
+    return QStringLiteral("XML-Error bei der Datenübername!\r\nBitte geben Sie diesen Fehler weiter: ")
+        + QString::number(m_errorCode) + QStringLiteral("\r\n") + m_errorReason;
+}
+
+array_Datenfelder XmlRecordParser::records(const QString &recordName) const
+{
+    return m_records.value(recordName);
+}
