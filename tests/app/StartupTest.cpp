@@ -41,9 +41,7 @@ TEST(Startup, AuctionHouseWithIdZeroReplacesTheMultiUserName)
 TEST(Startup, PictureFolderThatCannotBeCreatedShowsItsPathAndSkipsTheRest)
 {
     TempProgramDir dir;
-    QFile blocker(dir.file(QStringLiteral("pictures")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    dir.writeFile(QStringLiteral("pictures"), {});
     ScriptedPrompter prompts;
     prompts.expectError(dir.path() + QStringLiteral("pictures"));
     TForm2 login(dir.path());
@@ -55,10 +53,7 @@ TEST(Startup, PictureFolderThatCannotBeCreatedShowsItsPathAndSkipsTheRest)
 TEST(Startup, UnreadableDatabaseShowsTheEngineErrorAndTheProgramGoesOn)
 {
     TempProgramDir dir;
-    QFile junk(dir.file(QStringLiteral("database.sqlite")));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(4096, 'x'));
-    junk.close();
+    dir.writeFile(QStringLiteral("database.sqlite"), QByteArray(4096, 'x'));
     ScriptedPrompter prompts;
     prompts.expectError(QStringLiteral("*"));
     TForm2 login(dir.path());

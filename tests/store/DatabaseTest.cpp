@@ -189,10 +189,7 @@ TEST(Database, SeveralConnectionsSeeEachOthersWrites)
 TEST(Database, UnopenableFileRaisesTheEngineError)
 {
     TempProgramDir dir;
-    QFile junk(dir.file(QStringLiteral("database.sqlite")));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(4096, 'x'));
-    junk.close();
+    dir.writeFile(QStringLiteral("database.sqlite"), QByteArray(4096, 'x'));
     Database db;
     EXPECT_THROW(
         {

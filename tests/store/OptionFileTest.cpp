@@ -5,15 +5,6 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
-namespace {
-void writeOptions(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-} // namespace
-
 TEST(OptionFile, DefaultsWithoutFile)
 {
     TempProgramDir dir;
@@ -42,7 +33,7 @@ TEST(OptionFile, ReadsStoredAndBrokenValues)
         {"[uebertragung]\nload_days=-3\n", 1, true, "-3", -3},
     };
     for (const auto &c : cases) {
-        writeOptions(dir.file(QStringLiteral("option.ini")), c.file);
+        dir.writeFile(QStringLiteral("option.ini"), c.file);
         const OptionFile options;
         EXPECT_EQ(options.load(), c.load) << c.file;
         EXPECT_EQ(options.loadsAuctionData(), c.loadsAuctionData) << c.file;

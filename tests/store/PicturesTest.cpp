@@ -89,9 +89,7 @@ TEST(PictureFolder, FolderThatCannotBeCreatedRaisesItsPath)
 {
     TempProgramDir dir;
     // A file where the folder should be blocks its creation.
-    QFile blocker(dir.file(QStringLiteral("pictures")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    dir.writeFile(QStringLiteral("pictures"), {});
     try {
         PictureFolder().ensureExists();
         FAIL() << "expected an error";

@@ -4,6 +4,9 @@
 #include "app/ProcessLocale.h"
 #include "app/ProgramInfo.h"
 
+#include <QFile>
+#include <stdexcept>
+
 TempProgramDir::TempProgramDir()
 {
     resetLoginContext();
@@ -25,4 +28,11 @@ QString TempProgramDir::path() const
 QString TempProgramDir::file(const QString &name) const
 {
     return path() + name;
+}
+
+void TempProgramDir::writeFile(const QString &name, const QByteArray &bytes) const
+{
+    QFile out(file(name));
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write the test file " + name.toStdString());
 }

@@ -13,6 +13,8 @@ public:
     // The directory with one trailing "/", as ProgramDir holds it.
     QString path() const;
     QString file(const QString &name) const;
+    // Writes a file in the directory (a broken database, a blocking file, an option file).
+    void writeFile(const QString &name, const QByteArray &bytes) const;
 
 private:
     QTemporaryDir m_dir;

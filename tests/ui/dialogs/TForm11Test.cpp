@@ -102,10 +102,7 @@ TEST(TForm11, LoadOfTwoOpensUnchecked)
 {
     TempProgramDir dir;
     ScriptedPrompter prompts;
-    QFile file(OptionFile().path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[uebertragung]\nload=2\nload_days=abc\n");
-    file.close();
+    dir.writeFile(QStringLiteral("option.ini"), "[uebertragung]\nload=2\nload_days=abc\n");
     TForm11 dialog;
     EXPECT_FALSE(dialog.CheckBox1->isChecked());
     EXPECT_FALSE(dialog.Edit1->isEnabled());
