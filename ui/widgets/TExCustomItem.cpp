@@ -1,0 +1,3 @@
+#include "TExCustomItem.h"
+
+TExCustomItem::~TExCustomItem() = default;
