@@ -22,9 +22,23 @@ QString defaultServerUrl()
     return QStringLiteral(VELTRANO_DEFAULT_SERVER_URL);
 }
 
+namespace {
+QString &updateServerOverride()
+{
+    static QString url;
+    return url;
+}
+} // namespace
+
 QString updateServerUrl()
 {
-    return QStringLiteral(VELTRANO_UPDATE_SERVER_URL);
+    const QString &overridden = updateServerOverride();
+    return overridden.isEmpty() ? QStringLiteral(VELTRANO_UPDATE_SERVER_URL) : overridden;
+}
+
+void overrideUpdateServerUrl(const QString &url)
+{
+    updateServerOverride() = url;
 }
 
 QString withTrailingSeparator(const QString &dir)

@@ -14,6 +14,9 @@ QString version();
 QString defaultServerUrl();
 // Base URL of the update server (version check and update files), a setting of the build.
 QString updateServerUrl();
+// Points the version check and update downloads at another server (tests and the demo
+// set-up); an empty text restores the build's address.
+void overrideUpdateServerUrl(const QString &url);
 // Directory of the executable with one trailing "/"; falls back to the per-user data
 // directory when the executable's directory is not writable.
 QString resolveProgramDir(const QString &executableDir, const QString &fallbackDir);

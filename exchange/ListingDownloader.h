@@ -1,0 +1,63 @@
+#pragma once
+
+#include "exchange/array_Datenfelder.h"
+
+#include <QString>
+#include <QStringList>
+
+class Database;
+class ExchangeProgress;
+class HttpClient;
+class PictureDownloadPool;
+
+// Brings the seller's running, sold and unsold listings from the server into the local
+// lists, page by page, and queues the downloads of the pictures that are still missing.
+class ListingDownloader {
+public:
+    struct Settings {
+        QString userName;
+        QString password;
+        int dayCount = 60;
+        // Replace the downloaded lists with everything the server has.
+        bool reloadAll = false;
+    };
+
+    static constexpr int ListCount = 3; // running, sold, unsold
+
+    ListingDownloader(HttpClient &client, Database &db, ExchangeProgress &progress, PictureDownloadPool &pictures);
+
+    // The whole step. Raises AppError for a page count or a date that does not convert and
+    // for database errors.
+    void LoadListings(const Settings &settings);
+    // True once the step has run or a request failed: the exchange window closes after the run.
+    bool closeWindowAfterRun() const { return m_closeWindow; }
+
+    QString requestUrl(const Settings &settings, int list, int page, const QString &lastUpdate) const;
+    static const QStringList &fieldNames();
+    // The 65 columns of a stored listing with their type codes.
+    static const array_Datenfelder &columns();
+
+private:
+    struct Page {
+        int list = 0;
+        array_Datenfelder records;
+    };
+
+    QString lastUpdateText() const;
+    // All pages of one list; false when a request failed.
+    bool fetchList(const Settings &settings, int list, const QString &lastUpdate, QList<Page> *pages);
+    int pageCountOf(const QByteArray &reply) const;
+    // Stores one page in a transaction of its own; false when it could not be stored.
+    bool storePage(const Page &page);
+    void replaceDownloadedLists(const QList<Page> &pages);
+    void stampLastUpdate(const QString &userName);
+    void queueMissingPictures();
+    static QString pictureUrl(const QString &serverName);
+
+    HttpClient &m_client;
+    Database &m_db;
+    ExchangeProgress &m_progress;
+    PictureDownloadPool &m_pictures;
+    bool m_closeWindow = false;
+    bool m_storedRows = false;
+};

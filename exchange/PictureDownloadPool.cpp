@@ -1,0 +1,246 @@
+#include "exchange/PictureDownloadPool.h"
+
+#include <QFile>
+
+#include <chrono>
+#include <cstdio>
+#include <list>
+
+#include <curl/curl.h>
+
+namespace {
+PictureDownloadPool *sharedPool = nullptr;
+
+size_t writeToFile(char *data, size_t size, size_t count, void *file)
+{
+    return std::fwrite(data, size, count, static_cast<std::FILE *>(file));
+}
+} // namespace
+
+// The transfers running at one moment on the worker thread.
+class PictureDownloadPool::Transfers {
+public:
+    struct Running {
+        Job job;
+        CURL *easy = nullptr;
+        std::FILE *file = nullptr;
+        QString partPath;
+    };
+
+    Transfers() : m_multi(curl_multi_init()) {}
+    ~Transfers()
+    {
+        abortAll();
+        curl_multi_cleanup(m_multi);
+    }
+
+    int count() const { return static_cast<int>(m_running.size()); }
+
+    // False when the temporary file cannot be created.
+    bool start(const Job &job, int connectMs, int stallMs)
+    {
+        Running transfer{job, curl_easy_init(), nullptr, job.target + QStringLiteral(".part")};
+        transfer.file = std::fopen(QFile::encodeName(transfer.partPath).constData(), "wb");
+        if (!transfer.file || !transfer.easy) {
+            if (transfer.file)
+                std::fclose(transfer.file);
+            curl_easy_cleanup(transfer.easy);
+            return false;
+        }
+        const QByteArray url = job.url.toUtf8();
+        curl_easy_setopt(transfer.easy, CURLOPT_URL, url.constData());
+        curl_easy_setopt(transfer.easy, CURLOPT_WRITEFUNCTION, writeToFile);
+        curl_easy_setopt(transfer.easy, CURLOPT_WRITEDATA, transfer.file);
+        curl_easy_setopt(transfer.easy, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(transfer.easy, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(transfer.easy, CURLOPT_MAXREDIRS, 15L);
+        curl_easy_setopt(transfer.easy, CURLOPT_FAILONERROR, 1L);
+        curl_easy_setopt(transfer.easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(connectMs));
+        curl_easy_setopt(transfer.easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        curl_easy_setopt(transfer.easy, CURLOPT_LOW_SPEED_TIME, std::max(1L, static_cast<long>(stallMs / 1000)));
+        curl_easy_setopt(transfer.easy, CURLOPT_USERAGENT, "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1)");
+        m_running.push_back(transfer);
+        curl_multi_add_handle(m_multi, transfer.easy);
+        return true;
+    }
+
+    // Runs the transfers for a moment; calls done for each that ended.
+    template <typename Done> void step(Done done)
+    {
+        int active = 0;
+        curl_multi_perform(m_multi, &active);
+        curl_multi_poll(m_multi, nullptr, 0, 100, nullptr);
+        curl_multi_perform(m_multi, &active);
+        int left = 0;
+        while (CURLMsg *message = curl_multi_info_read(m_multi, &left)) {
+            if (message->msg != CURLMSG_DONE)
+                continue;
+            for (auto it = m_running.begin(); it != m_running.end(); ++it) {
+                if (it->easy != message->easy_handle)
+                    continue;
+                const bool ok = complete(*it, message->data.result == CURLE_OK);
+                const Job job = it->job;
+                m_running.erase(it);
+                done(job, ok);
+                break;
+            }
+        }
+    }
+
+    void wakeUp() { curl_multi_wakeup(m_multi); }
+
+    void abortAll()
+    {
+        for (Running &transfer : m_running)
+            complete(transfer, false);
+        m_running.clear();
+    }
+
+private:
+    bool complete(Running &transfer, bool ok)
+    {
+        curl_multi_remove_handle(m_multi, transfer.easy);
+        curl_easy_cleanup(transfer.easy);
+        ok = std::fclose(transfer.file) == 0 && ok;
+        // rename() replaces an existing picture of that name in one step.
+        if (ok && std::rename(QFile::encodeName(transfer.partPath).constData(),
+                              QFile::encodeName(transfer.job.target).constData()) == 0)
+            return true;
+        QFile::remove(transfer.partPath);
+        return false;
+    }
+
+    CURLM *m_multi;
+    std::list<Running> m_running;
+};
+
+PictureDownloadPool::PictureDownloadPool(int parallel, QObject *parent)
+    : QObject(parent), m_parallel(std::max(1, parallel))
+{
+    curl_global_init(CURL_GLOBAL_DEFAULT);
+    m_worker = std::thread([this] { work(); });
+}
+
+PictureDownloadPool::~PictureDownloadPool()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+        m_queue.clear();
+    }
+    m_cancel = true;
+    m_wake.notify_all();
+    m_worker.join();
+    if (sharedPool == this)
+        sharedPool = nullptr;
+}
+
+PictureDownloadPool *PictureDownloadPool::shared()
+{
+    return sharedPool;
+}
+
+void PictureDownloadPool::setShared(PictureDownloadPool *pool)
+{
+    sharedPool = pool;
+}
+
+void PictureDownloadPool::setTimeouts(int connectMs, int stallMs)
+{
+    m_connectTimeoutMs = connectMs;
+    m_stallTimeoutMs = stallMs;
+}
+
+void PictureDownloadPool::enqueue(const QString &url, const QString &targetPath)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_known.contains(targetPath))
+            return;
+        m_known.insert(targetPath);
+        m_queue.push_back({url, targetPath});
+    }
+    m_wake.notify_all();
+}
+
+void PictureDownloadPool::cancel()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (const Job &job : m_queue)
+            m_known.remove(job.target);
+        m_queue.clear();
+    }
+    m_cancel = true;
+    m_wake.notify_all();
+}
+
+bool PictureDownloadPool::waitForIdle(int timeoutMs)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_idle.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                           [this] { return m_queue.empty() && m_running == 0; });
+}
+
+int PictureDownloadPool::pending() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return static_cast<int>(m_queue.size()) + m_running;
+}
+
+bool PictureDownloadPool::takeJobs(Transfers &transfers)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (transfers.count() == 0)
+        m_wake.wait(lock, [this] { return m_stop || m_cancel || !m_queue.empty(); });
+    if (m_stop)
+        return false;
+    while (!m_cancel && transfers.count() < m_parallel && !m_queue.empty()) {
+        const Job job = m_queue.front();
+        m_queue.pop_front();
+        ++m_running;
+        lock.unlock();
+        const bool started = transfers.start(job, m_connectTimeoutMs, m_stallTimeoutMs);
+        lock.lock();
+        if (!started) {
+            lock.unlock();
+            finished(job, false);
+            lock.lock();
+        }
+    }
+    return true;
+}
+
+void PictureDownloadPool::work()
+{
+    Transfers transfers;
+    while (takeJobs(transfers)) {
+        if (m_cancel.exchange(false)) {
+            const int aborted = transfers.count();
+            transfers.abortAll();
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_running -= aborted;
+            m_known.clear();
+            for (const Job &job : m_queue)
+                m_known.insert(job.target);
+            m_idle.notify_all();
+            continue;
+        }
+        transfers.step([this](const Job &job, bool ok) { finished(job, ok); });
+    }
+}
+
+void PictureDownloadPool::finished(const Job &job, bool ok)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        --m_running;
+        m_known.remove(job.target);
+        if (m_queue.empty() && m_running == 0)
+            m_idle.notify_all();
+    }
+    if (ok)
+        emit pictureStored(job.target);
+    else
+        emit pictureFailed(job.target);
+}

@@ -1,0 +1,199 @@
+#include "exchange/window/TForm5.h"
+
+#include "app/ErrorGuard.h"
+#include "exchange/HttpClient.h"
+#include "exchange/PictureDownloadPool.h"
+#include "store/Database.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+QLabel *label(const QString &text, QWidget *parent, const char *name, bool bold = false)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setWordWrap(true);
+    if (bold) {
+        QFont font = l->font();
+        font.setBold(true);
+        l->setFont(font);
+    }
+    return l;
+}
+
+PictureDownloadPool &picturePool()
+{
+    // Tests and tools without an installed pool still get one that lives for the process.
+    if (!PictureDownloadPool::shared()) {
+        static PictureDownloadPool fallback;
+        PictureDownloadPool::setShared(&fallback);
+    }
+    return *PictureDownloadPool::shared();
+}
+} // namespace
+
+TForm5::TForm5(QWidget *parent)
+    : QDialog(parent), m_client(std::make_unique<HttpClient>(HttpClient::Kind::ExchangeWindow)),
+      m_db(std::make_unique<Database>())
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Datenaustausch mit dem Server"));
+    buildControls();
+    // While a request runs the window repaints and shows its progress, but takes no input.
+    m_client->setProgressHook([](qint64, qint64) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    connect(&picturePool(), &PictureDownloadPool::pictureStored, this, [this] { advanceProgress1(2); });
+}
+
+TForm5::~TForm5() = default;
+
+void TForm5::buildControls()
+{
+    auto *side = new QWidget(this);
+    side->setObjectName(QStringLiteral("Panel1"));
+    side->setAutoFillBackground(true);
+    QPalette white = side->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    side->setPalette(white);
+    side->setFixedWidth(170);
+    auto *sideLayout = new QVBoxLayout(side);
+    sideLayout->addWidget(label(QStringLiteral("Serverabgleich"), side, "Label1", true));
+    auto *logo = label(QString(), side, "Image1");
+    logo->setPixmap(QPixmap(QStringLiteral(":/icons/exchange-32.png")));
+    sideLayout->addWidget(logo);
+    sideLayout->addWidget(
+        label(QStringLiteral("Für den Serverabgleich muss eine stehende Internetverbindung bestehen"), side, "Label2"));
+    sideLayout->addStretch();
+
+    StatusLabel = label(QStringLiteral("Verbinde zum Auktionshaus ...."), this, "Label5");
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(15);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar2 = new QProgressBar(this);
+    ProgressBar2->setObjectName(QStringLiteral("ProgressBar2"));
+    ProgressBar2->setRange(0, 100);
+    ProgressBar2->setValue(0);
+    ProgressBar2->setTextVisible(false);
+
+    auto *bars = new QGridLayout;
+    bars->addWidget(label(QStringLiteral("0%"), this, "Label6"), 0, 0);
+    bars->addWidget(ProgressBar1, 0, 1);
+    bars->addWidget(label(QStringLiteral("100%"), this, "Label7"), 0, 2);
+    bars->addWidget(label(QStringLiteral("Bilderdownload ...."), this, "Label8"), 1, 1);
+    bars->addWidget(label(QStringLiteral("0%"), this, "Label9"), 2, 0);
+    bars->addWidget(ProgressBar2, 2, 1);
+    bars->addWidget(label(QStringLiteral("100%"), this, "Label10"), 2, 2);
+
+    auto *main = new QVBoxLayout;
+    main->addWidget(label(QStringLiteral("Ihre Auktionen werden vom Server geladen. Bitte haben Sie ein wenig Geduld!"),
+                          this, "Label3", true));
+    main->addWidget(label(QStringLiteral("Auktion/ Bilder werden heruntergeladen. Dieser Vorgang kann je nach Größe "
+                                         "einige Minuten in Anspruch nehmen."),
+                          this, "Label4"));
+    main->addSpacing(8);
+    main->addWidget(StatusLabel);
+    main->addLayout(bars);
+    main->addStretch();
+    auto *outer = new QHBoxLayout(this);
+    outer->addWidget(side);
+    outer->addLayout(main, 1);
+    setFixedSize(560, 260);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+}
+
+void TForm5::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    Timer1->start();
+}
+
+void TForm5::Timer1Timer()
+{
+    Timer1->stop();
+    RunExchange();
+}
+
+void TForm5::RunExchange()
+{
+    m_running = true;
+    ExchangeRun run(*m_client, *m_db, *this, picturePool());
+    runGuarded([&] { run.RunExchange(settings); });
+    m_running = false;
+    m_db->close();
+    emit runFinished();
+    if (run.closeWindowAfterRun())
+        done(QDialog::Accepted);
+}
+
+void TForm5::closeEvent(QCloseEvent *event)
+{
+    // A run cannot be cancelled once it has started.
+    if (m_running)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void TForm5::keyPressEvent(QKeyEvent *event)
+{
+    if (m_running && event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void TForm5::setStatus(const QString &text)
+{
+    StatusLabel->setText(text);
+    keepResponsive();
+}
+
+void TForm5::setProgress1(int value)
+{
+    ProgressBar1->setValue(std::clamp(value, ProgressBar1->minimum(), ProgressBar1->maximum()));
+}
+
+void TForm5::advanceProgress1(int step)
+{
+    setProgress1(ProgressBar1->value() + step);
+}
+
+void TForm5::setProgress2Maximum(int maximum)
+{
+    ProgressBar2->setMaximum(std::max(1, maximum));
+}
+
+void TForm5::advanceProgress2()
+{
+    ProgressBar2->setValue(std::min(ProgressBar2->maximum(), ProgressBar2->value() + 1));
+}
+
+void TForm5::fillProgress2()
+{
+    ProgressBar2->setValue(ProgressBar2->maximum());
+}
+
+void TForm5::appendRunLog(const QString &line)
+{
+    m_runLog.append(line);
+}
+
+void TForm5::keepResponsive()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
