@@ -1,0 +1,582 @@
+#include "ui/main/TForm1.h"
+
+#include "app/ErrorGuard.h"
+#include "app/LoginContext.h"
+#include "app/ProcessLocale.h"
+#include "app/ProgramInfo.h"
+#include "app/Prompter.h"
+#include "store/OptionFile.h"
+#include "ui/dialogs/TForm11.h"
+#include "ui/main/CounterTexts.h"
+#include "ui/main/DataAge.h"
+#include "ui/main/ListPanel.h"
+#include "ui/main/ListRowFormatter.h"
+#include "ui/main/MainWindowIcons.h"
+#include "ui/widgets/TExBar.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int SideBarWidth = 218;
+constexpr int HeaderHeight = 64;
+const QColor Cream(255, 251, 240);
+
+const std::array<ListPanel::Design, ListKinds::Count> &panelDesigns()
+{
+    static const std::array<ListPanel::Design, ListKinds::Count> designs{{
+        {ListKinds::Running, "Panel3", "ListView1", "Label15", QStringLiteral("Meine Auktionen - Laufende Auktionen"),
+            QColor(192, 192, 192), Qt::white},
+        {ListKinds::Sold, "Panel7", "ListView3", "Label16", QStringLiteral("Meine Auktionen - Beendet und  Verkauft"),
+            QColor(192, 192, 192), Qt::white},
+        {ListKinds::Unsold, "Panel5", "ListView2", "Label9",
+            QStringLiteral("Meine Auktionen - Nicht Verkaufte Auktionen"), QColor(192, 192, 192), QColor()},
+        {ListKinds::TransferList, "Panel9", "ListView4", "Label17", QStringLiteral("Übertragungsliste"),
+            QColor(128, 0, 0), Qt::red},
+        {ListKinds::ArticleMaster, "Panel11", "ListView5", "Label20", QStringLiteral("Artikelstamm"),
+            QColor(0, 255, 255), Qt::blue},
+    }};
+    return designs;
+}
+
+QLabel *headerLabel(const QString &text, QWidget *parent, const char *name = nullptr)
+{
+    auto *label = new QLabel(text, parent);
+    if (name)
+        label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Auktionshaus Offline-Tool"));
+    for (FieldRows &rows : m_cache)
+        rows = FieldRows(ListStore::FieldCount);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    QPalette cream = palette();
+    cream.setColor(QPalette::Window, Cream);
+    setPalette(cream);
+    setAutoFillBackground(true);
+
+    buildToolBar();
+    buildMenu();
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    Panel2 = new QFrame(central);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFixedHeight(3);
+    Panel2->installEventFilter(this);
+    column->addWidget(Panel2);
+    buildHeader();
+    column->addWidget(Panel1);
+    m_workRow = new QHBoxLayout;
+    m_workRow->setContentsMargins(0, 0, 0, 0);
+    m_workRow->setSpacing(4);
+    buildPanels(m_workRow);
+    column->addLayout(m_workRow, 1);
+    setCentralWidget(central);
+
+    StatusBar1 = new QLabel(CounterTexts::initialStatusLine(), this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(StatusBar1, 1);
+
+    showPanel(ListKinds::Running);
+    runGuarded([this] { m_store.open(); });
+}
+
+QToolButton *TForm1::addToolButton(const char *name, const QString &tip, const QIcon &icon)
+{
+    auto *button = new QToolButton(ToolBar1);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(icon);
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar1->addWidget(button);
+    return button;
+}
+
+void TForm1::setToolButtonShown(QToolButton *button, bool shown)
+{
+    // A tool bar shows or hides its widgets through their actions.
+    for (QAction *action : ToolBar1->actions()) {
+        if (ToolBar1->widgetForAction(action) == button)
+            action->setVisible(shown);
+    }
+}
+
+void TForm1::buildToolBar()
+{
+    ToolBar1 = addToolBar(QStringLiteral("Werkzeuge"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->toggleViewAction()->setVisible(false);
+    ToolBar1->setIconSize(QSize(32, 32));
+    ToolBar1->setStyleSheet(QStringLiteral(
+        "#ToolBar1 { border: none; padding: 3px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        " stop:0 #fdfbf3, stop:1 #e6dfc6); }"));
+    using MainWindowIcons::icon;
+    ToolButton1 = addToolButton("ToolButton1", QStringLiteral("Neuer Artikel"),
+        icon(QStringLiteral("new-listing-16.png"), QStyle::SP_FileIcon));
+    ToolButton3 = addToolButton("ToolButton3", QStringLiteral("Artikel bearbeiten"),
+        icon(QStringLiteral("listing-16.png"), QStyle::SP_FileDialogContentsView));
+    ToolButton9 = addToolButton("ToolButton9", QStringLiteral("Artikel kopieren"),
+        QApplication::style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    ToolButton5 = addToolButton("ToolButton5", QStringLiteral("Artikel löschen"),
+        QApplication::style()->standardIcon(QStyle::SP_TrashIcon));
+    ToolButton7 = addToolButton("ToolButton7", QStringLiteral("Übertragung"),
+        icon(QStringLiteral("transfer-16.png"), QStyle::SP_BrowserReload));
+    setToolButtonShown(ToolButton3, false);
+    setToolButtonShown(ToolButton5, false);
+
+    TransferMenu = new QMenu(ToolButton7);
+    TransferMenu->setObjectName(QStringLiteral("TransferMenu"));
+    const auto transferItem = [this](const QString &caption, TransferFlags flags) {
+        connect(TransferMenu->addAction(caption), &QAction::triggered, this,
+            [this, flags] { runGuarded([this, flags] { Uebertragung(flags); }); });
+    };
+    transferItem(QStringLiteral("Auktions Status"), {true, false, true, false});
+    transferItem(QStringLiteral("NUR Übertragungsliste senden"), {false, true, false, false});
+    transferItem(QStringLiteral("Alle Aufgaben erledigen"), {true, true, true, false});
+    transferItem(QStringLiteral("Aktive Auktionen neu laden"), {true, true, true, true});
+    ToolButton7->setMenu(TransferMenu);
+    ToolButton7->setPopupMode(QToolButton::MenuButtonPopup);
+
+    connect(ToolButton1, &QToolButton::clicked, this, [this] { guarded(&TForm1::newListingPending); });
+    connect(ToolButton3, &QToolButton::clicked, this, [this] { guarded(&TForm1::editListingPending); });
+    connect(ToolButton9, &QToolButton::clicked, this, [this] { guarded(&TForm1::copyListingPending); });
+    connect(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
+    connect(ToolButton7, &QToolButton::clicked, this, &TForm1::ToolButton7Click);
+}
+
+void TForm1::buildMenu()
+{
+    const auto item = [this](QMenu *menu, const char *name, const QString &caption, const QKeySequence &keys,
+                          void (TForm1::*command)()) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, [this, command] { guarded(command); });
+        return action;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    Benutzerwechseln1 = item(file, "Benutzerwechseln1", QStringLiteral("Benutzer &wechseln"), {}, &TForm1::ChangeUser);
+    CSVImport1 = item(file, "CSVImport1", QStringLiteral("CSV-&Import"), QKeySequence(Qt::CTRL | Qt::Key_I),
+        &TForm1::csvImportPending);
+    file->addSeparator();
+    Beenden1 = file->addAction(QStringLiteral("&Beenden"));
+    Beenden1->setObjectName(QStringLiteral("Beenden1"));
+    connect(Beenden1, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    Artikelvorschau1 = edit->addAction(QStringLiteral("Artikel&vorschau"));
+    Artikelvorschau1->setObjectName(QStringLiteral("Artikelvorschau1"));
+    Artikelbearbeiten1 = item(edit, "Artikelbearbeiten1", QStringLiteral("Artikel &bearbeiten"),
+        QKeySequence(Qt::CTRL | Qt::Key_B), &TForm1::editListingPending);
+    Artikelloeschen1 = item(edit, "Artikelloeschen1", QStringLiteral("Artikel &löschen"), QKeySequence(Qt::Key_Delete),
+        &TForm1::ToolButton5Click);
+
+    QMenu *options = menuBar()->addMenu(QStringLiteral("&Optionen"));
+    Einstellungen1 = item(options, "Einstellungen1", QStringLiteral("&Einstellungen"),
+        QKeySequence(Qt::CTRL | Qt::Key_E), &TForm1::Einstellungen1Click);
+    MultiBenutzerverwaltung1 = item(options, "MultiBenutzerverwaltung1", QStringLiteral("Multi-&Benutzerverwaltung"),
+        QKeySequence(Qt::CTRL | Qt::Key_M), &TForm1::multiUserManagementPending);
+    MultiBenutzerverwaltung1->setVisible(false);
+    MultiBenutzerverwaltung1->setEnabled(false);
+    SoftwareUpdate1 = item(options, "SoftwareUpdate1", QStringLiteral("Software-&Update"), {},
+        &TForm1::softwareUpdatePending);
+
+    OnlineHilfe1 = menuBar()->addAction(QStringLiteral("Online-&Hilfe"));
+    OnlineHilfe1->setObjectName(QStringLiteral("OnlineHilfe1"));
+    OnlineHilfe1->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(OnlineHilfe1, &QAction::triggered, this, &TForm1::OnlineHilfeClick);
+    PowerdbyMorvelia1 = menuBar()->addAction(QStringLiteral("Powerd by Morvelia"));
+    PowerdbyMorvelia1->setObjectName(QStringLiteral("PowerdbyMorvelia1"));
+    PowerdbyMorvelia1->setEnabled(false);
+}
+
+void TForm1::buildHeader()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(HeaderHeight);
+    Shape1 = new QFrame(Panel1);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setStyleSheet(QStringLiteral(
+        "#Shape1 { background: white; border: 1px solid #c9c0a0; border-radius: 10px; }"));
+    Shape1->setGeometry(8, 5, 600, HeaderHeight - 10);
+
+    auto *icon = new QLabel(Panel1);
+    icon->setPixmap(MainWindowIcons::icon(QStringLiteral("transfer-16.png"), QStyle::SP_BrowserReload).pixmap(32, 32));
+    icon->setGeometry(20, 16, 32, 32);
+    auto *syncCaption = headerLabel(QStringLiteral("Letzer Abgleich mit dem Server:"), Panel1);
+    auto *countCaption = headerLabel(QStringLiteral("Artikel in der Übertragungsliste:"), Panel1);
+    Label3 = headerLabel(QString(), Panel1, "Label3");
+    Label4 = headerLabel(QStringLiteral("0 Artikel"), Panel1, "Label4");
+    QFont bold = Label3->font();
+    bold.setBold(true);
+    Label3->setFont(bold);
+    Label4->setFont(bold);
+    syncCaption->setBuddy(Label3);
+    countCaption->setBuddy(Label4);
+    const int captionWidth = std::max(syncCaption->sizeHint().width(), countCaption->sizeHint().width());
+    syncCaption->setGeometry(62, 12, captionWidth, 20);
+    countCaption->setGeometry(62, 33, captionWidth, 20);
+    Label3->setGeometry(62 + captionWidth + 8, 12, 200, 20);
+    Label4->setGeometry(62 + captionWidth + 8, 33, 200, 20);
+
+    Label7 = headerLabel(
+        QStringLiteral("Einige Auktionen scheinen abgelaufen zu sein. Eine \"Übertragung\" ist empfohlen."), Panel1,
+        "Label7");
+    Label7->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    Label7->adjustSize();
+    Label7->move(0, 22);
+    Label7->hide();
+
+    const QSize logoSize(190, 44);
+    Image2 = headerLabel(QString(), Panel1, "Image2");
+    Image2->setPixmap(MainWindowIcons::logo(logoSize));
+    Image2->setGeometry(QRect(QPoint(0, 10), logoSize));
+    Image3 = headerLabel(QString(), Panel1, "Image3");
+    Image3->setPixmap(MainWindowIcons::logo(logoSize));
+    Image3->setGeometry(QRect(QPoint(0, 10), logoSize));
+    Image3->hide();
+}
+
+void TForm1::buildPanels(QHBoxLayout *workRow)
+{
+    auto *workArea = new QWidget(this);
+    workArea->setObjectName(QStringLiteral("WorkArea"));
+    auto *stack = new QVBoxLayout(workArea);
+    stack->setContentsMargins(0, 4, 4, 0);
+    for (const ListPanel::Design &design : panelDesigns()) {
+        auto *listPanel = new ListPanel(design, workArea);
+        listPanel->setIcons(MainWindowIcons::listingPicture(), MainWindowIcons::listingUnchecked());
+        listPanel->hide();
+        stack->addWidget(listPanel);
+        m_panels[static_cast<size_t>(design.listKind)] = listPanel;
+        connect(listPanel->backButton(), &QPushButton::clicked, this, [this] { guarded(&TForm1::List_back); });
+        connect(listPanel->forwardButton(), &QPushButton::clicked, this, [this] { guarded(&TForm1::List_for); });
+        if (ListKinds::isPrepared(design.listKind))
+            connect(listPanel, &ListPanel::rowActivated, this, [this] { guarded(&TForm1::editListingPending); });
+        if (QPushButton *check = listPanel->checkButton())
+            connect(check, &QPushButton::clicked, this, [this] { guarded(&TForm1::auctionCheckPending); });
+    }
+    workRow->addWidget(workArea, 1);
+}
+
+QTreeWidget *TForm1::listView(int listKind) const
+{
+    return panel(listKind)->list();
+}
+
+QLabel *TForm1::pageLabel(int listKind) const
+{
+    return panel(listKind)->pageLabel();
+}
+
+int TForm1::visibleListKind() const
+{
+    for (ListPanel *listPanel : m_panels) {
+        if (!listPanel->isHidden())
+            return listPanel->listKind();
+    }
+    return -1;
+}
+
+void TForm1::guarded(void (TForm1::*command)())
+{
+    runGuarded([this, command] { (this->*command)(); });
+}
+
+void TForm1::SetUpAccount(const QString &usern, const QString &password, const QString &uid, QWidget *loginWindow)
+{
+    LoginContext &context = loginContext();
+    context.usern = usern;
+    context.password = password;
+    context.uid = uid;
+    m_loginWindow = loginWindow;
+    ProcessLocale::useDecimalComma();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    setWindowState(windowState() | Qt::WindowMaximized);
+    runGuarded([this] { LoadLists(true); });
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (loginContext().SwitchingUser) {
+        if (m_loginWindow)
+            m_loginWindow->show();
+    } else {
+        QCoreApplication::exit(0);
+    }
+    event->accept();
+}
+
+void TForm1::showDataAge()
+{
+    const LoginContext &context = loginContext();
+    const DataAge age = DataAge::describe(m_store.lastUpdate(context.usern, context.aukid), QDateTime::currentDateTime());
+    Label3->setText(age.text);
+    Label3->setStyleSheet(age.never ? QStringLiteral("color: red;") : QStringLiteral("color: black;"));
+    Label3->setToolTip(age.hint);
+}
+
+void TForm1::LoadLists(bool recount)
+{
+    const LoginContext &context = loginContext();
+    showDataAge();
+    if (context.aukid == 0) {
+        MultiBenutzerverwaltung1->setVisible(true);
+        MultiBenutzerverwaltung1->setEnabled(true);
+    }
+    if (recount) {
+        for (int k = 0; k < ListKinds::Count; ++k)
+            m_paging.setCount(k, m_store.countListings(context.userID, k));
+    }
+    for (int k = 0; k < ListKinds::Count; ++k)
+        pageLabel(k)->setText(m_paging.pageLabel(k));
+    for (ListPanel *listPanel : m_panels)
+        listPanel->clearRows();
+    for (int k = 0; k < ListKinds::Count; ++k) {
+        if (recount)
+            m_cache[static_cast<size_t>(k)] = m_store.listRows(context.userID, k);
+        renderPage(k);
+    }
+    // The whole transfer list, not only the rows of the page shown.
+    Label4->setText(QString::number(m_paging.count(ListKinds::TransferList)) + QStringLiteral(" Artikel"));
+    UpdateCounters();
+}
+
+void TForm1::renderPage(int listKind)
+{
+    const FieldRows &rows = m_cache[static_cast<size_t>(listKind)];
+    const int first = m_paging.firstRow(listKind, rows.rowCount());
+    const int end = m_paging.endRow(listKind, rows.rowCount());
+    const ListRowFormatter formatter;
+    std::vector<ListRowTexts> texts;
+    texts.reserve(static_cast<size_t>(end - first));
+    try {
+        for (int row = first; row < end; ++row)
+            texts.push_back(formatter.pageRow(listKind, rows, row));
+    } catch (...) {
+        // The rows before the faulty one stay on the list.
+        panel(listKind)->appendRows(texts);
+        throw;
+    }
+    panel(listKind)->appendRows(texts);
+}
+
+void TForm1::RefreshListingRow(int id, int listKind, bool isNew)
+{
+    if (!ListKinds::isListKind(listKind))
+        return;
+    const int userID = loginContext().userID;
+    ListPanel *listPanel = panel(listKind);
+    FieldRows &cache = m_cache[static_cast<size_t>(listKind)];
+    int cacheRow = -1;
+    QTreeWidgetItem *item = nullptr;
+    if (isNew) {
+        id = m_store.newestListingId(userID);
+        cacheRow = cache.appendRow();
+        item = listPanel->appendEmptyRow(QString::number(id));
+    } else {
+        cacheRow = cache.findRow(ListStore::Id, QString::number(id));
+        item = listPanel->findRow(QString::number(id));
+    }
+    const FieldRows rows = m_store.listingRow(userID, id);
+    if (rows.rowCount() == 0)
+        return;
+    if (cacheRow >= 0)
+        cache.replaceRow(cacheRow, rows);
+    if (item)
+        listPanel->setRow(item, ListRowFormatter().refreshedRow(listKind, rows, 0));
+}
+
+void TForm1::createSideBar()
+{
+    m_sideBar = new TExBar(this);
+    m_sideBar->setObjectName(QStringLiteral("ExBar1"));
+    m_sideBar->SetSkin(MainWindowIcons::sideBarSkin());
+    m_sideBar->SetGroupIcons(MainWindowIcons::sideBarGroupIcons());
+    m_sideBar->SetItemIcons(MainWindowIcons::sideBarItemIcons());
+    m_sideBar->setFixedWidth(SideBarWidth);
+    connect(m_sideBar, &TExBar::OnMenuItemClick, this,
+        [this](TExBar *, int id) { runGuarded([this, id] { ItemClick(id); }); });
+    m_workRow->insertWidget(0, m_sideBar);
+}
+
+void TForm1::UpdateCounters()
+{
+    if (!m_sideBar)
+        createSideBar();
+    m_sideBar->BeginUpdate();
+    m_sideBar->Clear();
+    for (const CounterTexts::Group &group : CounterTexts::sideBarGroups(m_paging)) {
+        TExGroup *added = m_sideBar->AddGroup(group.caption);
+        for (const CounterTexts::Item &entry : group.items)
+            added->AddItem(entry.text, entry.description, entry.icon, entry.number);
+    }
+    m_sideBar->EndUpdate();
+    m_sideBar->show();
+    m_sideBar->update();
+    StatusBar1->setText(CounterTexts::statusLine(loginContext().usern, m_paging));
+}
+
+void TForm1::hideAllPanels()
+{
+    for (ListPanel *listPanel : m_panels)
+        listPanel->hide();
+}
+
+void TForm1::showPanel(int listKind)
+{
+    hideAllPanels();
+    panel(listKind)->show();
+}
+
+void TForm1::ItemClick(int n)
+{
+    hideAllPanels();
+    setToolButtonShown(ToolButton3, false);
+    setToolButtonShown(ToolButton9, false);
+    struct Choice {
+        int listKind;
+        bool deleteShown;
+        bool editShown;
+    };
+    static const std::array<Choice, 5> choices{{
+        {ListKinds::Running, false, false},
+        {ListKinds::Unsold, true, false},
+        {ListKinds::Sold, false, false},
+        {ListKinds::TransferList, true, true},
+        {ListKinds::ArticleMaster, true, true},
+    }};
+    if (n >= 0 && n < static_cast<int>(choices.size())) {
+        const Choice &choice = choices[static_cast<size_t>(n)];
+        showPanel(choice.listKind);
+        setToolButtonShown(ToolButton9, true);
+        setToolButtonShown(ToolButton5, choice.deleteShown);
+        setToolButtonShown(ToolButton3, choice.editShown);
+        m_paging.setShownListKind(choice.listKind);
+    } else if (n == CounterTexts::NewListingItem) {
+        newListingPending();
+    } else if (n == CounterTexts::CsvImportItem) {
+        csvImportPending();
+    }
+}
+
+void TForm1::List_back()
+{
+    if (m_paging.back())
+        LoadLists(false);
+}
+
+void TForm1::List_for()
+{
+    if (m_paging.forward())
+        LoadLists(false);
+}
+
+void TForm1::ToolButton5Click()
+{
+    runGuarded([this] {
+        const int listKind = visibleListKind();
+        if (listKind < 0)
+            return;
+        const std::optional<int> listingId = panel(listKind)->selectedListingId();
+        if (!listingId)
+            return;
+        const LoginContext &context = loginContext();
+        m_deletion.run(listKind, *listingId, context.userID, context.aukid);
+        LoadLists(true);
+    });
+}
+
+void TForm1::ChangeUser()
+{
+    LoginContext &context = loginContext();
+    context.SwitchingUser = true;
+    close();
+    context.SwitchingUser = false;
+}
+
+void TForm1::OnlineHilfeClick()
+{
+    runGuarded([] { prompter().openExternally(QUrl(ProgramInfo::updateServerUrl() + QStringLiteral("/hilfe.html"))); });
+}
+
+void TForm1::ToolButton7Click()
+{
+    runGuarded([this] {
+        const bool everything = OptionFile().loadsAuctionData();
+        Uebertragung({everything, true, everything, false});
+    });
+}
+
+void TForm1::Panel2Resize()
+{
+    Shape1->setFixedWidth(std::max(0, Panel2->width() - 2 * Shape1->x()));
+    const int w = Shape1->width();
+    Image2->move(w - Image2->width() - 20, Image2->y());
+    Image3->move(w - Image2->width() - 60, Image3->y());
+    Label7->move(w - Image2->width() - Label7->width() - 44, Label7->y());
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Panel2 && event->type() == QEvent::Resize)
+        Panel2Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::Einstellungen1Click()
+{
+    TForm11 settings(this);
+    settings.exec();
+}
+
+void TForm1::Uebertragung(const TransferFlags &flags)
+{
+    // The exchange dialog is still to come; until then a transfer run only records its choice.
+    m_lastTransfer = flags;
+}
+
+void TForm1::newListingPending() {}
+void TForm1::editListingPending() {}
+void TForm1::copyListingPending() {}
+void TForm1::auctionCheckPending() {}
+void TForm1::csvImportPending() {}
+void TForm1::multiUserManagementPending() {}
+void TForm1::softwareUpdatePending() {}

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "ui/main/FieldRows.h"
+#include "ui/main/ListKinds.h"
+#include "ui/main/ListPaging.h"
+#include "ui/main/ListStore.h"
+#include "ui/main/ListingDeletion.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class ListPanel;
+class QAction;
+class QFrame;
+class QHBoxLayout;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class TExBar;
+
+// The main window: the account's listings in five lists, the side bar, the tool bar and
+// the menus. Each login opens a new one.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // The four choices of a transfer run.
+    struct TransferFlags {
+        bool masterData = false;
+        bool sendTransferList = false;
+        bool downloadListings = false;
+        bool fullReload = false;
+        bool operator==(const TransferFlags &o) const
+        {
+            return masterData == o.masterData && sendTransferList == o.sendTransferList
+                && downloadListings == o.downloadListings && fullReload == o.fullReload;
+        }
+    };
+
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Called by the login window right after creating the window.
+    void SetUpAccount(const QString &usern, const QString &password, const QString &uid, QWidget *loginWindow);
+
+    // (Re)loads and renders all five lists; without recount only the cached rows are rendered.
+    void LoadLists(bool recount);
+    // Refreshes one row after the listing editor saved into list listKind, or appends it.
+    void RefreshListingRow(int id, int listKind, bool isNew);
+    void UpdateCounters();
+    // A click on the side bar entry with the given number.
+    void ItemClick(int n);
+    void List_back();
+    void List_for();
+
+    const ListPaging &paging() const { return m_paging; }
+    // The rows of each list as last read from the database.
+    const std::array<FieldRows, ListKinds::Count> &ListRowCache() const { return m_cache; }
+    ListPanel *panel(int listKind) const { return m_panels[static_cast<size_t>(listKind)]; }
+    QTreeWidget *listView(int listKind) const;
+    // The list whose panel is visible; -1 when none is.
+    int visibleListKind() const;
+    TExBar *sideBar() const { return m_sideBar; }
+    // The flags of the transfer run last asked for (the exchange dialog is still to come).
+    const TransferFlags &lastTransferRequest() const { return m_lastTransfer; }
+
+    QToolBar *ToolBar1 = nullptr;
+    QToolButton *ToolButton1 = nullptr;
+    QToolButton *ToolButton3 = nullptr;
+    QToolButton *ToolButton9 = nullptr;
+    QToolButton *ToolButton5 = nullptr;
+    QToolButton *ToolButton7 = nullptr;
+    QMenu *TransferMenu = nullptr;
+
+    QFrame *Panel1 = nullptr;
+    QFrame *Panel2 = nullptr;
+    QFrame *Shape1 = nullptr;
+    QLabel *Image2 = nullptr;
+    QLabel *Image3 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *StatusBar1 = nullptr;
+
+    QAction *Benutzerwechseln1 = nullptr;
+    QAction *CSVImport1 = nullptr;
+    QAction *Beenden1 = nullptr;
+    QAction *Artikelvorschau1 = nullptr;
+    QAction *Artikelbearbeiten1 = nullptr;
+    QAction *Artikelloeschen1 = nullptr;
+    QAction *Einstellungen1 = nullptr;
+    QAction *MultiBenutzerverwaltung1 = nullptr;
+    QAction *SoftwareUpdate1 = nullptr;
+    QAction *OnlineHilfe1 = nullptr;
+    QAction *PowerdbyMorvelia1 = nullptr;
+
+    // The page label of each list.
+    QLabel *pageLabel(int listKind) const;
+
+public slots:
+    void ChangeUser();
+    void ToolButton5Click();
+    void OnlineHilfeClick();
+    void ToolButton7Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildToolBar();
+    void buildMenu();
+    void buildHeader();
+    void buildPanels(QHBoxLayout *workRow);
+    QToolButton *addToolButton(const char *name, const QString &tip, const QIcon &icon);
+    void setToolButtonShown(QToolButton *button, bool shown);
+    void showPanel(int listKind);
+    void hideAllPanels();
+    void renderPage(int listKind);
+    void showDataAge();
+    void Panel2Resize();
+    void createSideBar();
+    void guarded(void (TForm1::*command)());
+
+    void Uebertragung(const TransferFlags &flags);
+    void Einstellungen1Click();
+    // Commands whose windows are still to come: they do nothing yet.
+    void newListingPending();
+    void editListingPending();
+    void copyListingPending();
+    void auctionCheckPending();
+    void csvImportPending();
+    void multiUserManagementPending();
+    void softwareUpdatePending();
+
+    ListStore m_store;
+    ListingDeletion m_deletion;
+    ListPaging m_paging;
+    std::array<FieldRows, ListKinds::Count> m_cache;
+    std::array<ListPanel *, ListKinds::Count> m_panels{};
+    QHBoxLayout *m_workRow = nullptr;
+    TExBar *m_sideBar = nullptr;
+    QPointer<QWidget> m_loginWindow;
+    TransferFlags m_lastTransfer;
+};
