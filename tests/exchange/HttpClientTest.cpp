@@ -1,0 +1,211 @@
+#include "exchange/HttpClient.h"
+#include "exchange/HttpError.h"
+#include "tests/support/LocalHttpServer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Reply = LocalHttpServer::Reply;
+
+Reply redirectTo(const QByteArray &location)
+{
+    Reply reply;
+    reply.status = 302;
+    reply.headers = {{"Location", location}};
+    return reply;
+}
+
+QString errorOf(const std::function<void()> &request)
+{
+    try {
+        request();
+    } catch (const HttpError &error) {
+        return error.text();
+    }
+    return {};
+}
+
+struct KindCase {
+    HttpClient::Kind kind;
+    const char *userAgent;
+};
+
+class HttpClientHeaders : public ::testing::TestWithParam<KindCase> {
+};
+
+} // namespace
+
+TEST_P(HttpClientHeaders, SendsTheHeadersOfItsWindowKind)
+{
+    LocalHttpServer server;
+    HttpClient client(GetParam().kind);
+    client.get(server.url("/api/test.php"));
+    const LocalHttpServer::Request request = server.lastRequest();
+    EXPECT_EQ(request.header("User-Agent"), QByteArray(GetParam().userAgent));
+    EXPECT_EQ(request.header("Accept"), QByteArray("text/html, */*"));
+    EXPECT_EQ(request.header("Content-Type"), QByteArray("text/html"));
+    EXPECT_FALSE(request.hasHeader("Authorization"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WindowKinds, HttpClientHeaders,
+    ::testing::Values(KindCase{HttpClient::Kind::ExchangeWindow, "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1)"},
+                      KindCase{HttpClient::Kind::AccountOrUpdateWindow, "Mozilla/3.0 (compatible; Indy Library)"}));
+
+TEST(HttpClient, GetReturnsTheBodyBytesUnchanged)
+{
+    LocalHttpServer server;
+    const QByteArray body("M\xFC" "ller\r\n\x80\x00 end", 14);
+    server.reply("/data", body);
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    EXPECT_EQ(client.get(server.url("/data?a=1&b=%20")), body);
+    EXPECT_EQ(server.lastRequest().target, QByteArray("/data?a=1&b=%20"));
+}
+
+TEST(HttpClient, ContentTypeSetByAPostStaysForLaterRequests)
+{
+    LocalHttpServer server;
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    client.setContentType("application/x-www-form-urlencoded");
+    client.get(server.url("/next"));
+    EXPECT_EQ(server.lastRequest().header("Content-Type"), QByteArray("application/x-www-form-urlencoded"));
+}
+
+TEST(HttpClient, KeepsCookiesForItsLifeOnly)
+{
+    LocalHttpServer server;
+    Reply login;
+    login.headers = {{"Set-Cookie", "session=abc123; Path=/"}};
+    server.reply("/login", login);
+    {
+        HttpClient client(HttpClient::Kind::ExchangeWindow);
+        client.get(server.url("/login"));
+        client.get(server.url("/api/next.php"));
+        EXPECT_EQ(server.lastRequest().header("Cookie"), QByteArray("session=abc123"));
+    }
+    HttpClient nextRun(HttpClient::Kind::ExchangeWindow);
+    nextRun.get(server.url("/api/next.php"));
+    EXPECT_FALSE(server.lastRequest().hasHeader("Cookie"));
+}
+
+TEST(HttpClient, DoesNotFollowRedirectsUntilSwitchedOn)
+{
+    LocalHttpServer server;
+    server.reply("/old", redirectTo("/new"));
+    server.reply("/new", "arrived");
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    EXPECT_TRUE(errorOf([&] { client.get(server.url("/old")); }).contains("302"));
+    EXPECT_EQ(server.requestCount(), 1);
+
+    client.setFollowRedirects(true);
+    EXPECT_EQ(client.get(server.url("/old")), QByteArray("arrived"));
+}
+
+TEST(HttpClient, FollowsAtMostFifteenRedirects)
+{
+    LocalHttpServer server;
+    for (int hop = 0; hop < 20; ++hop)
+        server.reply("/hop" + QByteArray::number(hop), redirectTo("/hop" + QByteArray::number(hop + 1)));
+    server.reply("/hop20", "arrived");
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    client.setFollowRedirects(true);
+    EXPECT_EQ(client.get(server.url("/hop5")), QByteArray("arrived"));
+    EXPECT_TRUE(errorOf([&] { client.get(server.url("/hop4")); }).startsWith(QStringLiteral("Zu viele")));
+}
+
+TEST(HttpClient, ErrorStatusFailsWithTheStatusLine)
+{
+    LocalHttpServer server;
+    Reply missing;
+    missing.status = 404;
+    missing.body = "not here";
+    server.reply("/gone", missing);
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    EXPECT_EQ(errorOf([&] { client.get(server.url("/gone")); }), QStringLiteral("HTTP/1.1 404 Not Found"));
+}
+
+TEST(HttpClient, RefusedConnectionFailsAtOnceWithAText)
+{
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    const QString url = QStringLiteral("http://127.0.0.1:%1/api/XMLDaten.php").arg(LocalHttpServer::closedPort());
+    const QString error = errorOf([&] { client.get(url); });
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Verbindung zum Server nicht möglich"))) << error.toStdString();
+}
+
+TEST(HttpClient, StalledServerEndsInATimeOutInsteadOfAHang)
+{
+    LocalHttpServer server;
+    server.stall("/api/XMLDaten.php");
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    client.setStallTimeout(1000);
+    QElapsedTimer timer;
+    timer.start();
+    const QString error = errorOf([&] { client.get(server.url("/api/XMLDaten.php")); });
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Zeitüberschreitung"))) << error.toStdString();
+    EXPECT_LT(timer.elapsed(), 10000);
+}
+
+TEST(HttpClient, ReplyDroppedMidwayIsAnError)
+{
+    LocalHttpServer server;
+    Reply broken;
+    broken.body = QByteArray(1000, 'x');
+    broken.dropAfter = 100;
+    server.reply("/broken", broken);
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    EXPECT_FALSE(errorOf([&] { client.get(server.url("/broken")); }).isEmpty());
+}
+
+TEST(HttpClient, ProgressHookRunsWhileTheRequestWaits)
+{
+    LocalHttpServer server;
+    server.stall("/slow");
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    int calls = 0;
+    // The server answers only once the hook has run while the client was waiting.
+    client.setProgressHook([&](qint64, qint64) {
+        if (++calls == 1)
+            server.release();
+    });
+    client.get(server.url("/slow"));
+    EXPECT_GE(calls, 1);
+}
+
+TEST(HttpClient, AnErrorInTheProgressHookEndsTheRequestAndReachesTheCaller)
+{
+    LocalHttpServer server;
+    server.stall("/slow");
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    client.setProgressHook([](qint64, qint64) { throw std::runtime_error("window gone"); });
+    EXPECT_THROW(client.get(server.url("/slow")), std::runtime_error);
+}
+
+TEST(HttpClient, DownloadWritesTheFileOnlyWhenComplete)
+{
+    LocalHttpServer server;
+    QTemporaryDir dir;
+    const QString target = dir.filePath("picture.jpg");
+    server.reply("/pic", QByteArray("\xFF\xD8 jpeg bytes"));
+    Reply broken;
+    broken.body = QByteArray(5000, 'y');
+    broken.dropAfter = 10;
+    server.reply("/broken", broken);
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+
+    EXPECT_FALSE(errorOf([&] { client.download(server.url("/broken"), target); }).isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()) << "a broken download leaves no file";
+
+    client.download(server.url("/pic"), target);
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\xFF\xD8 jpeg bytes"));
+
+    EXPECT_FALSE(errorOf([&] { client.download(server.url("/broken"), target); }).isEmpty());
+    file.seek(0);
+    EXPECT_EQ(file.readAll(), QByteArray("\xFF\xD8 jpeg bytes")) << "a broken download keeps the old file";
+}
