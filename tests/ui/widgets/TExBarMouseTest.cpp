@@ -1,7 +1,10 @@
 #include "ExBarFixture.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -34,6 +37,19 @@ TEST_F(TExBarMouse, HoveringAnEntryMakesItHotWithTooltipAndHandPointer)
     moveTo(entry(tasks, 0));
     EXPECT_EQ(bar->HotItem(), tasks->Item(0));
     EXPECT_EQ(bar->toolTip(), QStringLiteral("Neuen Artikel"));
+}
+
+TEST_F(TExBarMouse, ShowsTheHotEntrysDescriptionAsTooltipOfTheBar)
+{
+    const QPoint point = entry(lists, 1);
+    moveTo(point);
+    QHelpEvent help(QEvent::ToolTip, point, bar->PaintBox()->mapToGlobal(point));
+    QApplication::sendEvent(bar->PaintBox(), &help);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("About entry 1"));
+
+    moveTo(header(tasks));
+    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 5000);
 }
 
 TEST_F(TExBarMouse, HoveringAHeaderMakesItHotWithoutTooltip)
