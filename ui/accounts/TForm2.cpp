@@ -5,6 +5,15 @@
 #include "app/ProgramInfo.h"
 #include "store/AuctionHouseNames.h"
 #include "store/PictureFolder.h"
+#include "ui/accounts/LoginContextFiller.h"
+#include "ui/accounts/PasswordChange.h"
+#include "app/Prompter.h"
+#include "ui/main/TForm1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QShowEvent>
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +22,26 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm2::TForm2(const QString &programDir, QWidget *parent) : QDialog(parent)
+namespace {
+
+// The picture of every account entry: a small figure.
+QIcon accountIcon()
+{
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x4a, 0x6d, 0x22));
+    painter.drawEllipse(QRectF(5, 1, 6, 6));
+    painter.drawRoundedRect(QRectF(2, 8, 12, 7), 3, 3);
+    return QIcon(picture);
+}
+
+} // namespace
+
+TForm2::TForm2(const QString &programDir, QWidget *parent)
+    : QDialog(parent), m_accounts(ProgramInfo::withTrailingSeparator(programDir))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Morvelia"));
@@ -52,6 +80,19 @@ void TForm2::buildControls()
     Button2->setEnabled(false);
     Button3->setEnabled(false);
     Button3->setDefault(true);
+    QFont loginFont = Button3->font();
+    loginFont.setBold(true);
+    Button3->setFont(loginFont);
+    Button3->setStyleSheet(QStringLiteral("QPushButton:enabled { color: #800000; }"));
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setIconSize(QSize(16, 16));
+    connect(ListView1, &QListWidget::itemSelectionChanged, this, &TForm2::selectionChanged);
+    connect(Edit1, &QLineEdit::textChanged, this, &TForm2::Edit1Change);
+    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm2::Button6Click);
 
     auto *side = new QWidget(this);
     side->setObjectName(QStringLiteral("SidePanel"));
@@ -106,5 +147,150 @@ void TForm2::FormCreate(const QString &programDir)
         context.setAuctionHouseName(0, QStringLiteral("~ Multiuser ~"));
         AuctionHouseNames::load(context);
         setWindowTitle(QStringLiteral("Morvelia -- Veltrano"));
+    });
+}
+
+void TForm2::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm2::FormShow()
+{
+    LoginContext &context = loginContext();
+    if (QWidget *mainWindow = context.CurrentMainWindow) {
+        mainWindow->close();
+        context.CurrentMainWindow = nullptr;
+    }
+    runGuarded([this] { LoadAccountList(); });
+}
+
+void TForm2::closeEvent(QCloseEvent *event)
+{
+    m_closing = true;
+    QDialog::closeEvent(event);
+    m_closing = false;
+    if (event->isAccepted())
+        QCoreApplication::exit(0);
+}
+
+void TForm2::reject()
+{
+    if (m_closing)
+        QDialog::reject();
+}
+
+void TForm2::LoadAccountList()
+{
+    ListView1->clear();
+    const LoginContext &context = loginContext();
+    const QIcon icon = accountIcon();
+    for (const AccountEntry &account : m_accounts.loadAccounts()) {
+        auto *item = new QListWidgetItem(icon, account.caption(context), ListView1);
+        item->setData(UidRole, account.uid);
+        item->setData(PasswordRole, account.password);
+        item->setData(UsernRole, account.usern);
+        item->setData(AukidRole, QString::number(account.aukid));
+        item->setData(IdRole, QString::number(account.id));
+    }
+}
+
+std::optional<AccountEntry> TForm2::selectedAccount() const
+{
+    if (!m_selected)
+        return std::nullopt;
+    return AccountEntry{m_selected->data(UidRole).toString(), m_selected->data(PasswordRole).toString(),
+        m_selected->data(UsernRole).toString(), m_selected->data(AukidRole).toString().toInt(),
+        m_selected->data(IdRole).toString().toInt()};
+}
+
+void TForm2::selectionChanged()
+{
+    const QList<QListWidgetItem *> selected = ListView1->selectedItems();
+    QListWidgetItem *now = selected.isEmpty() ? nullptr : selected.first();
+    if (now == m_selected)
+        return;
+    // The old entry is let go first, which empties the password field, so a password typed
+    // for one account never opens another.
+    if (QListWidgetItem *previous = m_selected) {
+        m_selected = nullptr;
+        ListView1SelectItem(previous, false);
+    }
+    if (now) {
+        m_selected = now;
+        ListView1SelectItem(now, true);
+    }
+}
+
+void TForm2::ListView1SelectItem(QListWidgetItem *, bool selected)
+{
+    if (!selected)
+        Edit1->clear();
+    Edit1->setVisible(selected);
+    Edit1->setEnabled(selected);
+    Label4->setVisible(selected);
+    Button2->setEnabled(selected);
+    Button6->setEnabled(selected);
+    if (selected)
+        Edit1->setFocus();
+    else
+        Edit1Change();
+}
+
+void TForm2::Edit1Change()
+{
+    const std::optional<AccountEntry> account = selectedAccount();
+    Button3->setEnabled(account && Edit1->text() == account->password);
+}
+
+void TForm2::Button1Click()
+{
+    runGuarded([this] {
+        openRegistrationPending();
+        LoadAccountList();
+    });
+}
+
+void TForm2::openRegistrationPending() {}
+
+void TForm2::Button2Click()
+{
+    runGuarded([this] {
+        const std::optional<AccountEntry> account = selectedAccount();
+        if (!account)
+            return;
+        if (!prompter().askYesNo(QStringLiteral("Benutzer aus dem System entfernen?"), QStringLiteral("MessageBox")))
+            return;
+        m_accounts.removeAccount(*account);
+        LoadAccountList();
+    });
+}
+
+void TForm2::Button6Click()
+{
+    runGuarded([this] {
+        const std::optional<AccountEntry> account = selectedAccount();
+        if (account && PasswordChange(m_accounts).run(*account))
+            LoadAccountList();
+    });
+}
+
+void TForm2::Button3Click()
+{
+    runGuarded([this] {
+        const std::optional<AccountEntry> account = selectedAccount();
+        if (!account || Edit1->text() != account->password)
+            return;
+        LoginContext &context = loginContext();
+        LoginContextFiller(context.ProgramDir).fillAuctionHouse(context, account->aukid);
+        auto *mainWindow = new TForm1(this);
+        context.CurrentMainWindow = mainWindow;
+        mainWindow->SetUpAccount(account->usern, account->password, account->uid, this);
+        context.userID = account->id;
+        mainWindow->setWindowTitle(context.name + QStringLiteral(" -- Auktionshaus Veltrano"));
+        mainWindow->show();
+        hide();
     });
 }

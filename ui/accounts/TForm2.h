@@ -1,8 +1,13 @@
 #pragma once
 
+#include "ui/accounts/AccountEntry.h"
+#include "ui/accounts/AccountStore.h"
+
 #include <QDialog>
+#include <optional>
 
 class QLabel;
+class QListWidgetItem;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -24,8 +29,36 @@ public:
     QPushButton *Button2 = nullptr;
     QPushButton *Button3 = nullptr;
 
+    // The account of the selected entry; none without a selection.
+    std::optional<AccountEntry> selectedAccount() const;
+
+    void ListView1SelectItem(QListWidgetItem *item, bool selected);
+    void Edit1Change();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button6Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    // Escape does not close the login window; only closing it (which ends the program) does.
+    void reject() override;
+
 private:
+    // Hidden values of each entry, in the order uid, password, usern, aukid, id.
+    enum EntryRole { UidRole = Qt::UserRole, PasswordRole, UsernRole, AukidRole, IdRole };
+
     void buildControls();
     // Program directory, picture folder, auction-house names and caption.
     void FormCreate(const QString &programDir);
+    void FormShow();
+    void LoadAccountList();
+    void selectionChanged();
+    // The registration window is still to come; "&Neu" only reloads the list until then.
+    void openRegistrationPending();
+
+    AccountStore m_accounts;
+    QListWidgetItem *m_selected = nullptr;
+    bool m_closing = false;
 };

@@ -1,0 +1,8 @@
+#include "ui/accounts/AccountEntry.h"
+
+#include "app/LoginContext.h"
+
+QString AccountEntry::caption(const LoginContext &context) const
+{
+    return usern + QStringLiteral("  (") + context.auctionHouseName(aukid) + QLatin1Char(')');
+}
