@@ -9,7 +9,7 @@ class QPainter;
 // A list of equally sized pictures addressed by index, such as the icons of the side bar.
 class TImageList {
 public:
-    TImageList(int width = 16, int height = 16);
+    explicit TImageList(int width = 16, int height = 16);
 
     // The pictures of the files in their order (e.g. ":/icons/running-16.png"); an empty
     // name or a file that cannot be read keeps its index with an empty picture.
