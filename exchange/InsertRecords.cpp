@@ -15,6 +15,7 @@ enum class TypeCode { Text, WholeNumber, Amount, Flag, DateTime, Unknown };
 
 struct Column {
     QString name;
+    QString placeholder;
     TypeCode type;
 };
 
@@ -30,7 +31,7 @@ QList<Column> columnsOf(const array_Datenfelder &columnList)
 {
     QList<Column> columns;
     for (const QStringList &entry : columnList)
-        columns.append({entry.value(0), typeCodeOf(entry.value(1))});
+        columns.append({entry.value(0), QLatin1Char(':') + entry.value(0), typeCodeOf(entry.value(1))});
     return columns;
 }
 
@@ -114,8 +115,7 @@ bool InsertRecords(Database &db, const QString &table, const QStringList &extraV
     for (const QStringList &row : rows) {
         for (qsizetype j = 0; j < columns.size(); ++j) {
             const Column &column = columns.at(j);
-            insert.bind(QLatin1Char(':') + column.name,
-                        converted(valueFor(j, row, recordFields, extraValues), column.type));
+            insert.bind(column.placeholder, converted(valueFor(j, row, recordFields, extraValues), column.type));
         }
         lastStored = insert.exec().rowsAffected() > 0;
     }

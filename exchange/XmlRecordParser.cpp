@@ -4,15 +4,28 @@
 
 #include <QXmlStreamReader>
 
+namespace {
+
+qsizetype indexOfName(const QStringList &names, QStringView name)
+{
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (name == names.at(i))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
 // Walks the document once, keeping the records of the kinds asked for.
 class XmlRecordParser::Reader {
 public:
     Reader(const QByteArray &reply, const QList<RecordKind> &kinds, QHash<QString, array_Datenfelder> &records)
         // Decoded here so that an encoding named in the declaration cannot change the text.
-        : m_xml(Cp1252::decode(reply)), m_records(records)
+        : m_xml(Cp1252::decode(reply)), m_kinds(kinds), m_records(records)
     {
         for (const RecordKind &kind : kinds)
-            m_fieldsByRecord.insert(kind.recordName, kind.fieldNames);
+            m_recordNames.append(kind.recordName);
     }
 
     QXmlStreamReader &xml() { return m_xml; }
@@ -30,21 +43,20 @@ public:
 private:
     void readRootChild()
     {
-        const auto wanted = m_fieldsByRecord.constFind(m_xml.name().toString());
-        if (wanted == m_fieldsByRecord.cend()) {
+        const qsizetype kind = indexOfName(m_recordNames, m_xml.name());
+        if (kind < 0) {
             m_xml.skipCurrentElement();
             return;
         }
-        m_records[wanted.key()].append(readRecord(wanted.value()));
+        m_records[m_recordNames.at(kind)].append(readRecord(m_kinds.at(kind).fieldNames));
     }
 
     QStringList readRecord(const QStringList &fieldNames)
     {
-        QStringList row;
-        row.resize(fieldNames.size() + 1);
+        QStringList row(fieldNames.size() + 1);
         QList<bool> seen(fieldNames.size(), false);
         while (m_xml.readNextStartElement()) {
-            const qsizetype field = fieldNames.indexOf(m_xml.name().toString());
+            const qsizetype field = indexOfName(fieldNames, m_xml.name());
             if (field < 0 || seen.at(field)) {
                 m_xml.skipCurrentElement();
                 continue;
@@ -56,8 +68,9 @@ private:
     }
 
     QXmlStreamReader m_xml;
+    const QList<RecordKind> &m_kinds;
+    QStringList m_recordNames;
     QHash<QString, array_Datenfelder> &m_records;
-    QHash<QString, QStringList> m_fieldsByRecord;
 };
 
 XmlRecordParser::XmlRecordParser(const QByteArray &reply, const QList<RecordKind> &kinds)
