@@ -27,7 +27,44 @@ bool isStoredForm(const QString &text)
     return text.size() >= 10 && text.at(4) == QLatin1Char('-') && text.at(7) == QLatin1Char('-');
 }
 
+QDateTime wallClock(const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
+int digits(const QString &text, int from, int count, bool *ok)
+{
+    int value = 0;
+    for (int i = from; i < from + count; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9') {
+            *ok = false;
+            return 0;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// "yyyy-MM-dd HH:mm:ss" read digit by digit: a list renders hundreds of ends at a time.
+QDateTime storedWallClock(const QString &stored)
+{
+    if (stored.size() != 19 || !isStoredForm(stored))
+        return {};
+    bool ok = true;
+    const QDate date(digits(stored, 0, 4, &ok), digits(stored, 5, 2, &ok), digits(stored, 8, 2, &ok));
+    const QTime time(digits(stored, 11, 2, &ok), digits(stored, 14, 2, &ok), digits(stored, 17, 2, &ok));
+    if (!ok || !date.isValid() || !time.isValid())
+        return {};
+    return wallClock(date, time);
+}
+
 } // namespace
+
+ListRowFormatter::ListRowFormatter(const QDateTime &now)
+    : m_now(now), m_wallClockNow(wallClock(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second())))
+{
+}
 
 QStringList ListRowFormatter::columnCaptions(int listKind)
 {
@@ -125,9 +162,20 @@ int ListRowFormatter::icon(const QString &pic1, const QString &status, bool stat
     return pic1.size() > 2 ? ListRowTexts::PictureIcon : ListRowTexts::NoIcon;
 }
 
-QString ListRowFormatter::remainingTime(const QString &shownEnd) const
+QString ListRowFormatter::remainingTime(const QString &stored, const QString &shownEnd) const
 {
-    return TextHelpers::FormatRemainingTime(shownEnd, m_now);
+    const QDateTime end = storedWallClock(stored);
+    if (!end.isValid())
+        return TextHelpers::FormatRemainingTime(shownEnd, m_now);
+    // The same days, hours, minutes and seconds as TextHelpers::FormatRemainingTime.
+    constexpr qint64 MsecsPerDay = 86400000;
+    const qint64 msecs = m_wallClockNow.msecsTo(end);
+    if (msecs < 0)
+        return QStringLiteral("beendet");
+    const qint64 fraction = msecs % MsecsPerDay;
+    return QString::number(msecs / MsecsPerDay) + QStringLiteral("d ") + QString::number(fraction / 3600000)
+        + QStringLiteral("h ") + QString::number((fraction / 60000) % 60) + QStringLiteral("m ")
+        + QString::number((fraction / 1000) % 60) + QStringLiteral("s ");
 }
 
 ListRowTexts ListRowFormatter::pageRow(int listKind, const FieldRows &rows, int row) const
@@ -154,7 +202,7 @@ ListRowTexts ListRowFormatter::runningRow(const FieldRows &rows, int row) const
     return {rows.text(row, F::Titel),
         {rows.text(row, F::Anzahl), typeText(rows.text(row, F::Auktionstyp), true),
             price(rows.text(row, F::Startpreis)), buyNowText(rows.text(row, F::Sofortkaufpreis)), shown,
-            remainingTime(shown), stored, rows.text(row, F::Id)},
+            remainingTime(stored, shown), stored, rows.text(row, F::Id)},
         icon(rows.text(row, F::Pic1), {}, false)};
 }
 
@@ -166,7 +214,7 @@ ListRowTexts ListRowFormatter::soldRow(const FieldRows &rows, int row) const
         {rows.text(row, F::Anzahl), typeText(rows.text(row, F::Auktionstyp), false),
             price(rows.text(row, F::Startpreis)), rows.text(row, F::Gebote),
             highestBidText(rows.text(row, F::Gebotspreis)), buyNowText(rows.text(row, F::Sofortkaufpreis)), shown,
-            remainingTime(shown), stored, rows.text(row, F::Id)},
+            remainingTime(stored, shown), stored, rows.text(row, F::Id)},
         icon(rows.text(row, F::Pic1), {}, false)};
 }
 
@@ -177,7 +225,7 @@ ListRowTexts ListRowFormatter::unsoldRow(const FieldRows &rows, int row) const
     return {rows.text(row, F::Titel),
         {rows.text(row, F::Anzahl), typeText(rows.text(row, F::Auktionstyp), false),
             price(rows.text(row, F::Startpreis)), buyNowText(rows.text(row, F::Sofortkaufpreis)), shown,
-            remainingTime(shown), stored, rows.text(row, F::Id)},
+            remainingTime(stored, shown), stored, rows.text(row, F::Id)},
         icon(rows.text(row, F::Pic1), {}, false)};
 }
 

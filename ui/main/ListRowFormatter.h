@@ -10,7 +10,7 @@
 // Turns cached listing rows into the texts and icons of the five lists.
 class ListRowFormatter {
 public:
-    explicit ListRowFormatter(QDateTime now = QDateTime::currentDateTime()) : m_now(std::move(now)) {}
+    explicit ListRowFormatter(const QDateTime &now = QDateTime::currentDateTime());
 
     // A row of a rendered page. Raises AppError for an amount or status that is no number.
     ListRowTexts pageRow(int listKind, const FieldRows &rows, int row) const;
@@ -30,7 +30,8 @@ public:
     static int icon(const QString &pic1, const QString &status, bool statusCounts);
 
 private:
-    QString remainingTime(const QString &shownEnd) const;
+    // The remaining time until the end, measured from the formatter's now to the second.
+    QString remainingTime(const QString &stored, const QString &shownEnd) const;
 
     ListRowTexts runningRow(const FieldRows &rows, int row) const;
     ListRowTexts soldRow(const FieldRows &rows, int row) const;
@@ -38,4 +39,6 @@ private:
     ListRowTexts preparedRow(const FieldRows &rows, int row, bool withUnknownType) const;
 
     QDateTime m_now;
+    // Now as a wall-clock time to the second, compared with ends without time-zone look-ups.
+    QDateTime m_wallClockNow;
 };

@@ -6,6 +6,7 @@
 #include "ui/main/ListPaging.h"
 #include "ui/main/ListRowFormatter.h"
 #include "ui/main/ListStore.h"
+#include "store/TextHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -199,4 +200,18 @@ TEST(ListPaging, APageBeyondTheLastStaysUntilPagedBack)
     EXPECT_FALSE(paging.forward());
     EXPECT_TRUE(paging.back());
     EXPECT_EQ(paging.pageLabel(ListKinds::TransferList), QStringLiteral("1/0"));
+}
+
+TEST_F(ListRowFormatterTest, RemainingTimesMatchTheTextHelpersToTheSecond)
+{
+    const QDateTime now(QDate(2024, 3, 30), QTime(22, 15, 40, 750));
+    const ListRowFormatter formatter(now);
+    for (qint64 offset : {0LL, 1LL, -1LL, 59LL, 3600LL, 90061LL, 86400LL * 30, 86399LL, -86400LL * 2, 7200LL + 5})
+    {
+        const QString stored = QDateTime(now.date(), now.time()).addSecs(offset).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        SCOPED_TRACE(stored.toStdString());
+        const FieldRows rows = oneRow(QStringLiteral("x"), 1.0, 0.0, 0.0, QString(), qlonglong(0), qlonglong(1), stored);
+        EXPECT_EQ(formatter.pageRow(ListKinds::Running, rows, 0).subItems.at(5),
+            TextHelpers::FormatRemainingTime(ListRowFormatter::endText(stored), now));
+    }
 }
