@@ -13,6 +13,6 @@ class Database;
 // "HH:mm:ss"). Column j receives record field j, then the extra values, then "0".
 // All rows go through one prepared statement and are stored together or not at all: a
 // date that does not convert or a database error raises an error and stores nothing of
-// this call. Returns true when the last row was stored.
+// this call. Returns true when the last row was stored (and for no rows).
 bool InsertRecords(Database &db, const QString &table, const QStringList &extraValues,
                    const array_Datenfelder &rows, const array_Datenfelder &columns);

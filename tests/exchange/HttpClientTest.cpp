@@ -118,6 +118,20 @@ TEST(HttpClient, FollowsAtMostFifteenRedirects)
     EXPECT_TRUE(errorOf([&] { client.get(server.url("/hop4")); }).startsWith(QStringLiteral("Zu viele")));
 }
 
+TEST(HttpClient, SpeaksOnlyHttpAndHttps)
+{
+    LocalHttpServer server;
+    server.reply("/to-file", redirectTo("file:///etc/hostname"));
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    client.setFollowRedirects(true);
+    EXPECT_FALSE(errorOf([&] { client.get(QStringLiteral("file:///etc/hostname")); }).isEmpty());
+    EXPECT_FALSE(errorOf([&] { client.get(server.url("/to-file")); }).isEmpty());
+    // A TLS handshake is attempted (and fails against this plain server).
+    const QString tls = errorOf([&] { client.get(QStringLiteral("https://127.0.0.1:%1/").arg(server.port())); });
+    EXPECT_FALSE(tls.isEmpty());
+    EXPECT_FALSE(tls.contains(QStringLiteral("not supported"), Qt::CaseInsensitive)) << tls.toStdString();
+}
+
 TEST(HttpClient, ErrorStatusFailsWithTheStatusLine)
 {
     LocalHttpServer server;
@@ -197,8 +211,14 @@ TEST(HttpClient, DownloadWritesTheFileOnlyWhenComplete)
     server.reply("/broken", broken);
     HttpClient client(HttpClient::Kind::ExchangeWindow);
 
-    EXPECT_FALSE(errorOf([&] { client.download(server.url("/broken"), target); }).isEmpty());
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()) << "a broken download leaves no file";
+    LocalHttpServer::Reply missing;
+    missing.status = 404;
+    missing.body = "<html>not found</html>";
+    server.reply("/missing", missing);
+    for (const char *path : {"/broken", "/missing"}) {
+        EXPECT_FALSE(errorOf([&] { client.download(server.url(path), target); }).isEmpty());
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()) << path << " leaves no file";
+    }
 
     client.download(server.url("/pic"), target);
     QFile file(target);
