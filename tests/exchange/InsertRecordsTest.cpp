@@ -35,6 +35,7 @@ protected:
         return stored(column);
     }
 
+    ScriptedPrompter m_prompts;
     TempProgramDir m_dir;
     Database m_db;
 };
@@ -127,8 +128,7 @@ TEST_F(InsertRecordsTest, ReportsWhetherTheLastRowWasStored)
 
 TEST_F(InsertRecordsTest, UnknownTypeCodeLeavesTheValueEmptyAndStoresTheRow)
 {
-    ScriptedPrompter prompts;
-    prompts.expectMessage("Parameterobjekt kann nicht zugewiesen werden, da keine Felddefinition vorhanden ist!");
+    m_prompts.expectMessage("Parameterobjekt kann nicht zugewiesen werden, da keine Felddefinition vorhanden ist!");
     EXPECT_TRUE(InsertRecords(m_db, "probe", {}, {{"x", "y", ""}}, {{"t", "0"}, {"x", "9"}}));
     EXPECT_EQ(stored("t"), QStringLiteral("x"));
     EXPECT_TRUE(stored("x").isNull());

@@ -120,6 +120,7 @@ protected:
 
     void serve(const QByteArray &xml) { m_server.reply(MasterDataPath, xml); }
 
+    ScriptedPrompter m_prompts;
     TempProgramDir m_dir;
     Database m_db;
     LocalHttpServer m_server;
@@ -194,7 +195,7 @@ TEST_F(MasterDataLoaderTest, UnreadableReplyShowsTheXmlErrorOncePerKindAndChange
 {
     const QMap<QString, QStringList> before = allRows(House);
     serve("<html><body>Wartungsarbeiten</body>");
-    ScriptedPrompter prompts;
+    ScriptedPrompter &prompts = m_prompts;
     for (int kind = 0; kind < 8; ++kind)
         prompts.expectMessage(XmlError);
     m_loader.load();
@@ -227,7 +228,7 @@ TEST_F(MasterDataLoaderTest, NoConnectionShowsTheMessageAndMarksTheWindowToClose
             loginContext().url = QStringLiteral("http://127.0.0.1:%1").arg(LocalHttpServer::closedPort());
         }
         MasterDataLoader loader(m_client, m_db);
-        ScriptedPrompter prompts;
+        ScriptedPrompter &prompts = m_prompts;
         prompts.expectMessage(QString::fromUtf8(c.message));
         loader.load();
         prompts.verify();
@@ -244,7 +245,7 @@ TEST_F(MasterDataLoaderTest, SectionThatCannotBeStoredKeepsItsOldRowsAndTheCatal
                          "BEGIN SELECT RAISE(IGNORE); END");
     const QStringList oldDurations = rows("einstelldauer");
     serve(Reply().everySection().catno("42").xml());
-    ScriptedPrompter prompts;
+    ScriptedPrompter &prompts = m_prompts;
     prompts.expectMessage(NotStored);
     m_loader.load();
     prompts.verify();

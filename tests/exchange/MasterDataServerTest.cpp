@@ -65,6 +65,7 @@ protected:
             .toInt();
     }
 
+    ScriptedPrompter m_prompts;
     ServerFixture m_fixture;
     Database m_db;
     HttpClient m_client{HttpClient::Kind::ExchangeWindow};
@@ -113,11 +114,9 @@ TEST_F(MasterDataServerTest, SectionThatCouldNotBeStoredComesAgainNextRun)
     Statement::run(m_db, "INSERT INTO land VALUES (999, 'alt', 11)");
     m_fixture.server().touchMasterData("laender");
     Statement::run(m_db, "CREATE TRIGGER full_disk BEFORE INSERT ON land BEGIN SELECT RAISE(IGNORE); END");
-    {
-        ScriptedPrompter prompts;
-        prompts.expectMessage("FEHLER: Bei der Datenspeicherung");
-        load();
-    }
+    m_prompts.expectMessage("FEHLER: Bei der Datenspeicherung");
+    load();
+    m_prompts.verify();
     EXPECT_EQ(rows("land"), QStringList({"999|alt|11"}));
     EXPECT_EQ(storedCatalogueNumber(), storedBefore);
 
@@ -137,7 +136,7 @@ TEST_F(MasterDataServerTest, ReplyThatIsNotXmlChangesNothing)
     for (const auto fault : {AuctionHouseServer::Fault::BrokenXml, AuctionHouseServer::Fault::Marker}) {
         SCOPED_TRACE(AuctionHouseServer::faultName(fault).toStdString());
         m_fixture.server().setFault(MasterDataPath, fault);
-        ScriptedPrompter prompts;
+        ScriptedPrompter &prompts = m_prompts;
         for (int kind = 0; kind < 8; ++kind)
             prompts.expectMessage("XML-Error bei der Datenübername!*");
         EXPECT_FALSE(load());
@@ -157,7 +156,7 @@ TEST_F(MasterDataServerTest, DeadServerGivesTheNoConnectionMessageAndNoChange)
                              AuctionHouseServer::Fault::DropMidReply}) {
         SCOPED_TRACE(AuctionHouseServer::faultName(fault).toStdString());
         m_fixture.server().setFault(MasterDataPath, fault);
-        ScriptedPrompter prompts;
+        ScriptedPrompter &prompts = m_prompts;
         prompts.expectMessage("Es besteht keine Verbindung zum Server! Bitte überprüfen Sie Ihre Internetverbindung! "
                               "Meldung:*");
         EXPECT_TRUE(load());

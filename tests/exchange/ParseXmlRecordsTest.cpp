@@ -14,6 +14,7 @@ const QStringList IdAndName = {QStringLiteral("id"), QStringLiteral("name")};
 
 TEST(ParseXmlRecords, GivesOneRowPerRecordWithAnEmptyLastEntry)
 {
+    ScriptedPrompter prompts;
     const QByteArray reply = "<?xml version=\"1.0\"?><daten>"
                              "<laender><id>1</id><name>Deutschland</name></laender>"
                              "<kategorien><id>9</id></kategorien>"
@@ -27,6 +28,7 @@ TEST(ParseXmlRecords, GivesOneRowPerRecordWithAnEmptyLastEntry)
 
 TEST(ParseXmlRecords, RootNameDoesNotMatterButDepthDoes)
 {
+    ScriptedPrompter prompts;
     const QByteArray reply = "<anything><laender><id>1</id></laender>"
                              "<gruppe><laender><id>2</id></laender></gruppe></anything>";
     const array_Datenfelder rows = ParseXmlRecords(reply, IdAndName, "laender");
@@ -36,24 +38,28 @@ TEST(ParseXmlRecords, RootNameDoesNotMatterButDepthDoes)
 
 TEST(ParseXmlRecords, NoRecordOfTheKindGivesNoRowsAndNoMessage)
 {
+    ScriptedPrompter prompts;
     EXPECT_TRUE(ParseXmlRecords("<daten><catno><id>5</id></catno></daten>", IdAndName, "laender").isEmpty());
     EXPECT_TRUE(ParseXmlRecords("<daten/>", IdAndName, "laender").isEmpty());
 }
 
 TEST(ParseXmlRecords, FieldTextIncludesNestedTextAndTheFirstChildWins)
 {
+    ScriptedPrompter prompts;
     const QByteArray reply = "<d><laender><id>1</id><id>2</id><name>A<b>B</b>C</name></laender></d>";
     EXPECT_EQ(ParseXmlRecords(reply, IdAndName, "laender").value(0), QStringList({"1", "ABC", ""}));
 }
 
 TEST(ParseXmlRecords, MissingFieldGivesAnEmptyText)
 {
+    ScriptedPrompter prompts;
     EXPECT_EQ(ParseXmlRecords("<d><laender><name>X</name></laender></d>", IdAndName, "laender").value(0),
               QStringList({"", "X", ""}));
 }
 
 TEST(ParseXmlRecords, BytesAreWindows1252WhateverTheDeclarationSays)
 {
+    ScriptedPrompter prompts;
     const QByteArray reply = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><d><laender><id>1</id>"
                              "<name>M\xFC\x80 &amp; &#228;</name></laender></d>";
     EXPECT_EQ(ParseXmlRecords(reply, IdAndName, "laender").value(0).value(1), QStringLiteral("Mü€ & ä"));
@@ -61,6 +67,7 @@ TEST(ParseXmlRecords, BytesAreWindows1252WhateverTheDeclarationSays)
 
 TEST(ParseXmlRecords, UnreadableReplyShowsTheXmlErrorAndGivesNoRows)
 {
+    ScriptedPrompter prompts;
     const QByteArray replies[] = {
         "",
         "<html><body><h1>500 Internal Server Error</h1><br></body></html>",
@@ -70,14 +77,15 @@ TEST(ParseXmlRecords, UnreadableReplyShowsTheXmlErrorAndGivesNoRows)
     };
     for (const QByteArray &reply : replies) {
         SCOPED_TRACE(reply.constData());
-        ScriptedPrompter prompts;
         prompts.expectMessage(XmlErrorStart);
         EXPECT_TRUE(ParseXmlRecords(reply, IdAndName, "laender").isEmpty());
+        prompts.verify();
     }
 }
 
 TEST(XmlRecordParser, ErrorMessageCarriesCodeAndReasonOnSeparateLines)
 {
+    ScriptedPrompter prompts;
     const XmlRecordParser parser("<d><open></d>", {{"x", {"id"}}});
     ASSERT_TRUE(parser.failed());
     const QStringList lines = parser.errorMessage().split(QStringLiteral("\r\n"));
@@ -91,6 +99,7 @@ TEST(XmlRecordParser, ErrorMessageCarriesCodeAndReasonOnSeparateLines)
 
 TEST(XmlRecordParser, OnePassCollectsSeveralKinds)
 {
+    ScriptedPrompter prompts;
     const XmlRecordParser parser("<d><a><id>1</id></a><b><x>2</x></b><a><id>3</id></a></d>",
                                  {{"a", {"id"}}, {"b", {"x"}}});
     EXPECT_EQ(parser.records("a"), array_Datenfelder({{"1", ""}, {"3", ""}}));

@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PostForm, SendsEachLineFollowedByAnAmpersand)
 {
+    ScriptedPrompter prompts;
     LocalHttpServer server;
     server.reply("/asend.php", "<HTML><BODY>4711\r\n</BODY></HTML>");
     HttpClient client(HttpClient::Kind::ExchangeWindow);
@@ -52,6 +53,7 @@ TEST(PostForm, SendsEachLineFollowedByAnAmpersand)
 
 TEST(PostForm, EmptyFieldListSendsAnEmptyBody)
 {
+    ScriptedPrompter prompts;
     LocalHttpServer server;
     HttpClient client(HttpClient::Kind::ExchangeWindow);
     EXPECT_TRUE(PostForm(client, server.url("/asend.php"), {}).ok);
@@ -61,6 +63,7 @@ TEST(PostForm, EmptyFieldListSendsAnEmptyBody)
 
 TEST(PostForm, TextsGoOutAsWindows1252)
 {
+    ScriptedPrompter prompts;
     LocalHttpServer server;
     HttpClient client(HttpClient::Kind::ExchangeWindow);
     PostForm(client, server.url("/asend.php"), {QStringLiteral("sprache=DE"), QStringLiteral("x=ä€")});
@@ -69,6 +72,7 @@ TEST(PostForm, TextsGoOutAsWindows1252)
 
 TEST(PostForm, PasswordWithSeparatorsArrivesIntact)
 {
+    ScriptedPrompter prompts;
     LocalHttpServer server;
     HttpClient client(HttpClient::Kind::ExchangeWindow);
     const Credentials account(QStringLiteral("Müller & Co"), QStringLiteral("p&ss=w%rd ä"));
@@ -81,6 +85,7 @@ TEST(PostForm, PasswordWithSeparatorsArrivesIntact)
 
 TEST(PostForm, FailureShowsTheMessageAndReturnsNothing)
 {
+    ScriptedPrompter prompts;
     struct FailureCase {
         const char *name;
         int status;
@@ -100,10 +105,10 @@ TEST(PostForm, FailureShowsTheMessageAndReturnsNothing)
         const QString url = failure.status == 0
             ? QStringLiteral("http://127.0.0.1:%1/asend.php").arg(LocalHttpServer::closedPort())
             : server.url("/asend.php");
-        ScriptedPrompter prompts;
         prompts.expectMessage(QString::fromUtf8(failure.message));
         HttpClient client(HttpClient::Kind::ExchangeWindow);
         const PostReply result = PostForm(client, url, {"a=1"});
+        prompts.verify();
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.text.isEmpty());
     }

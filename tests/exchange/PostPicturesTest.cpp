@@ -20,6 +20,7 @@ protected:
         return path;
     }
 
+    ScriptedPrompter m_prompts;
     QTemporaryDir m_dir;
     LocalHttpServer m_server;
     HttpClient m_client{HttpClient::Kind::ExchangeWindow};
@@ -56,13 +57,11 @@ TEST_F(PostPicturesTest, DeletesTheFilesOnlyAfterSuccess)
     LocalHttpServer::Reply refused;
     refused.status = 503;
     m_server.reply("/api/abild.php", refused);
-    {
-        ScriptedPrompter prompts;
-        prompts.expectMessage(QStringLiteral("Fehler bei der Übertragung: HTTP/1.1 503 Service Unavailable"));
-        const PostReply reply = PostPictures(m_client, m_server.url("/api/abild.php"), files);
-        EXPECT_FALSE(reply.ok);
-        EXPECT_TRUE(reply.text.isEmpty());
-    }
+    m_prompts.expectMessage(QStringLiteral("Fehler bei der Übertragung: HTTP/1.1 503 Service Unavailable"));
+    const PostReply failed = PostPictures(m_client, m_server.url("/api/abild.php"), files);
+    m_prompts.verify();
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.text.isEmpty());
     EXPECT_TRUE(QFile::exists(files[0]) && QFile::exists(files[1])) << "kept for the next attempt";
 
     m_server.reply("/api/abild.php", "done");
@@ -73,8 +72,7 @@ TEST_F(PostPicturesTest, DeletesTheFilesOnlyAfterSuccess)
 TEST_F(PostPicturesTest, MissingFileFailsWithoutSendingOrDeleting)
 {
     const QString present = picture("9_1.jpg", "one");
-    ScriptedPrompter prompts;
-    prompts.expectMessage(QStringLiteral("Fehler bei der Übertragung: Die Datei *"));
+    m_prompts.expectMessage(QStringLiteral("Fehler bei der Übertragung: Die Datei *"));
     EXPECT_FALSE(PostPictures(m_client, m_server.url("/api/abild.php"), {present, m_dir.filePath("9_2.jpg")}).ok);
     EXPECT_EQ(m_server.requestCount(), 0);
     EXPECT_TRUE(QFile::exists(present));
