@@ -74,8 +74,8 @@ SampleData::Listing SampleData::variedListing(int listKind, int number, const QD
     Listing l;
     l.listKind = listKind;
     l.titel = QStringLiteral("%1 %2 Nr. %3")
-                  .arg(QLatin1String(Things[static_cast<size_t>(number) % Things.size()]),
-                      QLatin1String(Kinds[static_cast<size_t>(number / 3) % Kinds.size()]))
+                  .arg(QString::fromUtf8(Things[static_cast<size_t>(number) % Things.size()]),
+                      QString::fromUtf8(Kinds[static_cast<size_t>(number / 3) % Kinds.size()]))
                   .arg(number + 1, 4, 10, QLatin1Char('0'));
     static const std::array<int, 5> types{1, 2, 3, 4, 100};
     l.auktionstyp = types[static_cast<size_t>(number) % types.size()];
@@ -86,7 +86,7 @@ SampleData::Listing SampleData::variedListing(int listKind, int number, const QD
     l.anzahl = 1 + number % 4;
     l.dauer = 7 + (number % 4) * 7;
     l.status = (listKind == 3 && number % 7 == 3) ? 3 : 0;
-    if (number % 2 == 0)
+    if (number % 3 != 1)
         l.pic1 = QStringLiteral("save1_%1_sample.jpg").arg(number);
     const bool ended = listKind == 1 || listKind == 2;
     l.ende = storedTime(ended ? now.addSecs(-3600LL * (number + 1)) : now.addSecs(600LL * (number + 1) + 86400));

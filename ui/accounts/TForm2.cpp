@@ -8,6 +8,7 @@
 #include "ui/accounts/LoginContextFiller.h"
 #include "ui/accounts/PasswordChange.h"
 #include "app/Prompter.h"
+#include "ui/main/MainWindowIcons.h"
 #include "ui/main/TForm1.h"
 
 #include <QCloseEvent>
@@ -116,6 +117,10 @@ void TForm2::buildControls()
     sideLayout->addWidget(label5);
     sideLayout->addWidget(label1);
     sideLayout->addStretch();
+    auto *image1 = new QLabel(side);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(MainWindowIcons::logo(QSize(156, 40)));
+    sideLayout->addWidget(image1);
     sideLayout->addWidget(Label2);
     side->setFixedWidth(180);
 
@@ -133,7 +138,7 @@ void TForm2::buildControls()
     auto *outer = new QHBoxLayout(this);
     outer->addWidget(side);
     outer->addLayout(main);
-    setFixedSize(560, 340);
+    setFixedSize(640, 340);
 }
 
 void TForm2::FormCreate(const QString &programDir)

@@ -30,6 +30,23 @@ bool isAmountColumn(const QString &caption)
         || caption == QLatin1String("höchst Gebot");
 }
 
+// The column widths were chosen for an 8-point UI font; wider fonts widen them alike.
+double widthScale(const QWidget *list)
+{
+    constexpr double DesignedCharWidth = 5.0;
+    return std::max(1.0, list->fontMetrics().averageCharWidth() / DesignedCharWidth);
+}
+
+// At least the scaled width, and wide enough for the caption and the longest type text.
+int fittingWidth(const QTreeWidget *list, const QString &caption, double scaledWidth)
+{
+    const QFontMetrics metrics = list->fontMetrics();
+    int needed = metrics.horizontalAdvance(caption) + 20;
+    if (caption == QLatin1String("Auktionstyp"))
+        needed = std::max(needed, metrics.horizontalAdvance(QStringLiteral("Höchstgebot/Festpreis")) + 16);
+    return std::max(static_cast<int>(scaledWidth), needed);
+}
+
 QPushButton *pagingButton(const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
@@ -58,7 +75,11 @@ QWidget *ListPanel::buildHeader(const Design &design)
 {
     auto *strip = new QFrame(this);
     strip->setObjectName(QStringLiteral("HeaderStrip"));
-    strip->setStyleSheet(QStringLiteral("#HeaderStrip { background: #f4efdf; border-bottom: 1px solid #d9d2bb; }"));
+    // Light titles need a dark strip to be read; dark ones a light strip.
+    strip->setStyleSheet(design.text == QColor(Qt::white) || !design.text.isValid()
+            ? QStringLiteral("#HeaderStrip { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #6d8a45,"
+                             " stop:1 #4b6527); border-bottom: 1px solid #3a4f1d; }")
+            : QStringLiteral("#HeaderStrip { background: #f4efdf; border-bottom: 1px solid #d9d2bb; }"));
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(8, 4, 6, 4);
     row->addWidget(new ShadowLabel(design.title, design.shadow, design.text, strip));
@@ -66,7 +87,8 @@ QWidget *ListPanel::buildHeader(const Design &design)
     if (!ListKinds::isPrepared(m_listKind)) {
         auto *note = new QLabel(QStringLiteral("Die Daten können von den Orginalen abweichen!"), strip);
         note->setObjectName(QStringLiteral("DownloadNote"));
-        note->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+        note->setStyleSheet(QStringLiteral(
+            "color: red; font-weight: bold; background: white; border-radius: 4px; padding: 1px 6px;"));
         row->addWidget(note);
         row->addSpacing(16);
     }
@@ -80,6 +102,7 @@ QWidget *ListPanel::buildHeader(const Design &design)
     m_pageLabel = new QLabel(QStringLiteral("0/0"), strip);
     m_pageLabel->setMinimumWidth(48);
     m_pageLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_pageLabel->setStyleSheet(QStringLiteral("background: white; border-radius: 4px; padding: 1px 6px;"));
     m_back = pagingButton(QStringLiteral("<<"), strip);
     m_back->setObjectName(QStringLiteral("BackButton"));
     m_forward = pagingButton(QStringLiteral(">>"), strip);
@@ -115,19 +138,20 @@ void ListPanel::buildList()
     header->setStretchLastSection(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const QList<int> widths = ListRowFormatter::columnWidths(m_listKind);
+    const double scale = widthScale(m_list);
     for (int column = 0; column < m_list->columnCount(); ++column) {
         if (column >= captions.size()) {
             m_list->setColumnHidden(column, true);
             continue;
         }
         if (widths.value(column) > 0)
-            m_list->setColumnWidth(column, widths.value(column));
+            m_list->setColumnWidth(column, fittingWidth(m_list, captions.at(column), widths.value(column) * scale));
         if (isAmountColumn(captions.at(column)))
             m_amountColumns.append(column);
     }
     if (ListKinds::isPrepared(m_listKind)) {
         header->setStretchLastSection(true);
-        m_list->setColumnWidth(0, TitleMaxWidth);
+        m_list->setColumnWidth(0, static_cast<int>(TitleMaxWidth * scale));
     } else {
         header->setSectionResizeMode(0, QHeaderView::Stretch);
     }
@@ -136,6 +160,10 @@ void ListPanel::buildList()
 
 void ListPanel::setIcons(const QIcon &picture, const QIcon &unchecked)
 {
+    // Rows without a picture keep the icon's room, so every title starts at the same place.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    m_noIcon = QIcon(blank);
     m_pictureIcon = picture;
     m_uncheckedIcon = unchecked;
 }
@@ -150,7 +178,7 @@ QIcon ListPanel::iconFor(int icon) const
     switch (icon) {
     case ListRowTexts::PictureIcon: return m_pictureIcon;
     case ListRowTexts::UncheckedIcon: return m_uncheckedIcon;
-    default: return {};
+    default: return m_noIcon;
     }
 }
 
@@ -187,7 +215,9 @@ void ListPanel::fitTitleColumn()
     if (!ListKinds::isPrepared(m_listKind))
         return;
     m_list->resizeColumnToContents(0);
-    m_list->setColumnWidth(0, std::clamp(m_list->columnWidth(0), TitleMinWidth, TitleMaxWidth));
+    const double scale = widthScale(m_list);
+    m_list->setColumnWidth(0, std::clamp(m_list->columnWidth(0), static_cast<int>(TitleMinWidth * scale),
+                                  static_cast<int>(TitleMaxWidth * scale)));
 }
 
 QTreeWidgetItem *ListPanel::appendEmptyRow(const QString &listingId)

@@ -68,4 +68,5 @@ private:
     QList<int> m_amountColumns;
     QIcon m_pictureIcon;
     QIcon m_uncheckedIcon;
+    QIcon m_noIcon;
 };

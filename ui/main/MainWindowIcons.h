@@ -20,6 +20,9 @@ TImageList sideBarItemIcons();
 TImageList sideBarGroupIcons();
 // The side bar's skin picture; a null image when the program has none.
 QImage sideBarSkin();
+// The tool bar's 32-pixel pictures.
+enum class Tool { NewListing, Edit, Copy, Delete, Transfer };
+QIcon toolIcon(Tool tool);
 // The maker's logo of the header.
 QPixmap logo(const QSize &size);
 

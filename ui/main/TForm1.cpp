@@ -140,17 +140,13 @@ void TForm1::buildToolBar()
     ToolBar1->setStyleSheet(QStringLiteral(
         "#ToolBar1 { border: none; padding: 3px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
         " stop:0 #fdfbf3, stop:1 #e6dfc6); }"));
-    using MainWindowIcons::icon;
-    ToolButton1 = addToolButton("ToolButton1", QStringLiteral("Neuer Artikel"),
-        icon(QStringLiteral("new-listing-16.png"), QStyle::SP_FileIcon));
-    ToolButton3 = addToolButton("ToolButton3", QStringLiteral("Artikel bearbeiten"),
-        icon(QStringLiteral("listing-16.png"), QStyle::SP_FileDialogContentsView));
-    ToolButton9 = addToolButton("ToolButton9", QStringLiteral("Artikel kopieren"),
-        QApplication::style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-    ToolButton5 = addToolButton("ToolButton5", QStringLiteral("Artikel löschen"),
-        QApplication::style()->standardIcon(QStyle::SP_TrashIcon));
-    ToolButton7 = addToolButton("ToolButton7", QStringLiteral("Übertragung"),
-        icon(QStringLiteral("transfer-16.png"), QStyle::SP_BrowserReload));
+    using MainWindowIcons::Tool;
+    using MainWindowIcons::toolIcon;
+    ToolButton1 = addToolButton("ToolButton1", QStringLiteral("Neuer Artikel"), toolIcon(Tool::NewListing));
+    ToolButton3 = addToolButton("ToolButton3", QStringLiteral("Artikel bearbeiten"), toolIcon(Tool::Edit));
+    ToolButton9 = addToolButton("ToolButton9", QStringLiteral("Artikel kopieren"), toolIcon(Tool::Copy));
+    ToolButton5 = addToolButton("ToolButton5", QStringLiteral("Artikel löschen"), toolIcon(Tool::Delete));
+    ToolButton7 = addToolButton("ToolButton7", QStringLiteral("Übertragung"), toolIcon(Tool::Transfer));
     setToolButtonShown(ToolButton3, false);
     setToolButtonShown(ToolButton5, false);
 
@@ -232,7 +228,7 @@ void TForm1::buildHeader()
     Shape1->setGeometry(8, 5, 600, HeaderHeight - 10);
 
     auto *icon = new QLabel(Panel1);
-    icon->setPixmap(MainWindowIcons::icon(QStringLiteral("transfer-16.png"), QStyle::SP_BrowserReload).pixmap(32, 32));
+    icon->setPixmap(MainWindowIcons::toolIcon(MainWindowIcons::Tool::Transfer).pixmap(32, 32));
     icon->setGeometry(20, 16, 32, 32);
     auto *syncCaption = headerLabel(QStringLiteral("Letzer Abgleich mit dem Server:"), Panel1);
     auto *countCaption = headerLabel(QStringLiteral("Artikel in der Übertragungsliste:"), Panel1);

@@ -5,6 +5,7 @@
 #include "ui/main/ListKinds.h"
 #include "ui/main/ListPanel.h"
 #include "ui/main/ListRowFormatter.h"
+#include "ui/main/MainWindowIcons.h"
 #include "ui/widgets/TExBar.h"
 
 #include <QAction>
@@ -143,7 +144,12 @@ TEST_F(Lists, IconsShowPicturesAndUncheckedImports)
         SCOPED_TRACE(c.listKind);
         QTreeWidgetItem *item = row(c.listKind, 0);
         EXPECT_EQ(item->data(0, ListPanel::IconRole).toInt(), c.icon);
-        EXPECT_EQ(item->icon(0).isNull(), c.icon == ListRowTexts::NoIcon);
+        const QIcon expected = c.icon == ListRowTexts::PictureIcon ? MainWindowIcons::listingPicture()
+            : c.icon == ListRowTexts::UncheckedIcon                ? MainWindowIcons::listingUnchecked()
+                                                                   : QIcon();
+        if (!expected.isNull()) {
+            EXPECT_EQ(item->icon(0).pixmap(16).toImage(), expected.pixmap(16).toImage());
+        }
     }
 }
 
