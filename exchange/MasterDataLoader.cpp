@@ -15,10 +15,6 @@ namespace {
 
 const QString CatalogueRecord = QStringLiteral("catno");
 
-// A section whose rows could not be stored: its old rows come back.
-class SectionNotStored : public std::exception {
-};
-
 QList<XmlRecordParser::RecordKind> recordKinds()
 {
     QList<XmlRecordParser::RecordKind> kinds;
@@ -112,24 +108,23 @@ bool MasterDataLoader::importSection(const Section &section, const XmlRecordPars
     const array_Datenfelder records = parser.records(section.recordName);
     if (records.isEmpty())
         return true;
-    try {
-        replaceSection(section, records);
+    if (replaceSection(section, records))
         return true;
-    } catch (const SectionNotStored &) {
-        showMessage(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
-        return false;
-    }
+    showMessage(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
+    return false;
 }
 
-void MasterDataLoader::replaceSection(const Section &section, const array_Datenfelder &records)
+bool MasterDataLoader::replaceSection(const Section &section, const array_Datenfelder &records)
 {
     const QString aukid = QString::number(loginContext().aukid);
     Transaction transaction(m_db);
     Statement::run(m_db, QStringLiteral("DELETE FROM `") + section.table + QStringLiteral("` WHERE `aukid`=:aukid"),
                    {{QStringLiteral(":aukid"), loginContext().aukid}});
+    // Without a commit the old rows come back.
     if (!InsertRecords(m_db, section.table, {aukid}, records, section.columns))
-        throw SectionNotStored();
+        return false;
     transaction.commit();
+    return true;
 }
 
 void MasterDataLoader::storeCatalogueNumber(const XmlRecordParser &parser)

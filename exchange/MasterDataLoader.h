@@ -49,7 +49,7 @@ private:
     QString storedCatalogueNumber() const;
     // False when the section's rows could not be stored.
     bool importSection(const Section &section, const XmlRecordParser &parser);
-    void replaceSection(const Section &section, const array_Datenfelder &records);
+    bool replaceSection(const Section &section, const array_Datenfelder &records);
     void storeCatalogueNumber(const XmlRecordParser &parser);
     void report(const TextSink &sink, const QString &text) const;
 
