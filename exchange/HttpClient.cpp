@@ -1,6 +1,7 @@
 #include "exchange/HttpClient.h"
 
 #include "exchange/HttpError.h"
+#include "store/Cp1252.h"
 
 #include <QSaveFile>
 #include <curl/curl.h>
@@ -38,6 +39,22 @@ QString transportErrorText(CURLcode code, const char *detail)
     }
 }
 
+// The URL as it goes on the wire: its texts in Windows-1252, and the bytes a URL cannot
+// carry as they are (blanks, controls, everything beyond ASCII) percent-encoded.
+QByteArray wireUrl(const QString &url)
+{
+    static const char hexDigits[] = "0123456789ABCDEF";
+    QByteArray wire;
+    for (const char byte : Cp1252::encode(url)) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value > 0x20 && value < 0x7F)
+            wire.append(byte);
+        else
+            wire.append('%').append(hexDigits[value >> 4]).append(hexDigits[value & 0x0F]);
+    }
+    return wire;
+}
+
 struct CurlList {
     curl_slist *list = nullptr;
     ~CurlList() { curl_slist_free_all(list); }
@@ -51,7 +68,7 @@ struct CurlList {
 class HttpClient::Transfer {
 public:
     Transfer(HttpClient &client, const QString &url, const QByteArray &contentType)
-        : m_client(client), m_url(url.toUtf8()), m_contentType(contentType)
+        : m_client(client), m_url(wireUrl(url)), m_contentType(contentType)
     {
         m_curl = curl_easy_init();
         if (!m_curl)

@@ -67,6 +67,15 @@ TEST(HttpClient, GetReturnsTheBodyBytesUnchanged)
     EXPECT_EQ(server.lastRequest().target, QByteArray("/data?a=1&b=%20"));
 }
 
+TEST(HttpClient, UrlTextsGoOutAsWindows1252)
+{
+    LocalHttpServer server;
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    client.get(server.url(QStringLiteral("/api/filedownload.php?datei=Bild 1ä€.jpg&x=%26")));
+    EXPECT_EQ(server.lastRequest().target, QByteArray("/api/filedownload.php?datei=Bild%201%E4%80.jpg&x=%26"));
+    EXPECT_EQ(server.lastRequest().queryValue("datei"), QByteArray("Bild 1\xE4\x80.jpg"));
+}
+
 TEST(HttpClient, ContentTypeSetByAPostStaysForLaterRequests)
 {
     LocalHttpServer server;
