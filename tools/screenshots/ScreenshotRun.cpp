@@ -5,6 +5,7 @@
 #include "app/ProgramInfo.h"
 #include "store/Database.h"
 #include "tests/support/SampleData.h"
+#include "tools/screenshots/AccountWindowShots.h"
 #include "ui/accounts/TForm2.h"
 #include "ui/main/ListKinds.h"
 #include "ui/main/TForm1.h"
@@ -117,5 +118,6 @@ bool ScreenshotRun::saveAll()
     if (!main)
         return false;
     ok = saveMainWindow(*main) && ok;
+    ok = AccountWindowShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); }) && ok;
     return ok;
 }
