@@ -5,6 +5,7 @@
 #include "app/ProcessLocale.h"
 #include "app/ProgramInfo.h"
 #include "app/Prompter.h"
+#include "exchange/window/TForm5.h"
 #include "store/OptionFile.h"
 #include "ui/dialogs/TForm11.h"
 #include "ui/main/CounterTexts.h"
@@ -565,8 +566,16 @@ void TForm1::Einstellungen1Click()
 
 void TForm1::Uebertragung(const TransferFlags &flags)
 {
-    // The exchange dialog is still to come; until then a transfer run only records its choice.
     m_lastTransfer = flags;
+    const LoginContext &context = loginContext();
+    TForm5 exchange(this);
+    exchange.settings = {context.usern, context.password, context.uid, flags.masterData, flags.sendTransferList,
+                         flags.downloadListings, flags.fullReload};
+    if (m_exchangeRunner)
+        m_exchangeRunner(exchange);
+    else
+        exchange.exec();
+    LoadLists(true);
 }
 
 void TForm1::newListingPending() {}

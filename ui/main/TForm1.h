@@ -7,6 +7,7 @@
 #include "ui/main/ListingDeletion.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <QPointer>
 #include <array>
 
@@ -23,6 +24,8 @@ class TExBar;
 
 // The main window: the account's listings in five lists, the side bar, the tool bar and
 // the menus. Each login opens a new one.
+class TForm5;
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -65,6 +68,9 @@ public:
     TExBar *sideBar() const { return m_sideBar; }
     // The flags of the transfer run last asked for (the exchange dialog is still to come).
     const TransferFlags &lastTransferRequest() const { return m_lastTransfer; }
+    // How a transfer run's exchange window is shown: modally, unless a test replaces it.
+    using ExchangeWindowRunner = std::function<void(TForm5 &)>;
+    void setExchangeWindowRunner(ExchangeWindowRunner runner) { m_exchangeRunner = std::move(runner); }
 
     QToolBar *ToolBar1 = nullptr;
     QToolButton *ToolButton1 = nullptr;
@@ -146,4 +152,5 @@ private:
     TExBar *m_sideBar = nullptr;
     QPointer<QWidget> m_loginWindow;
     TransferFlags m_lastTransfer;
+    ExchangeWindowRunner m_exchangeRunner;
 };
