@@ -81,6 +81,9 @@ QVariant converted(const QString &text, TypeCode type)
     case TypeCode::Amount:
         return amount(text);
     case TypeCode::DateTime:
+        // A record without the date stores none; a date that is there must convert.
+        if (text.trimmed().isEmpty())
+            return QVariant(QMetaType(QMetaType::QString));
         return storedDateTime(text);
     case TypeCode::Unknown:
         break;

@@ -11,6 +11,7 @@
 #include "exchange/InsertRecords.h"
 #include "exchange/ParseXmlRecords.h"
 #include "exchange/PictureDownloadPool.h"
+#include "exchange/Savepoint.h"
 #include "store/Database.h"
 #include "store/PictureFolder.h"
 #include "store/PictureNames.h"
@@ -108,6 +109,8 @@ void ListingDownloader::LoadListings(const Settings &settings)
     m_client.setFollowRedirects(true);
     m_progress.appendRunLog(QStringLiteral("--- Lade infos aus dem Auktionshaus"));
     const QString lastUpdate = settings.reloadAll ? ReloadSince : lastUpdateText();
+    // Changes the server makes while the download runs come again next time.
+    const QDateTime started = QDateTime::currentDateTime();
 
     QList<Page> fetched;
     for (int list = 0; list < ListCount; ++list) {
@@ -134,7 +137,7 @@ void ListingDownloader::LoadListings(const Settings &settings)
     m_progress.setProgress1(65);
     queueMissingPictures();
     if (m_storedRows)
-        stampLastUpdate(settings.userName);
+        stampLastUpdate(settings.userName, started);
     m_progress.setStatus(QStringLiteral("Alle Vorgäng abgeschlossen!"));
     m_progress.setProgress1(100);
     m_db.close();
@@ -192,10 +195,27 @@ bool ListingDownloader::storePage(const Page &page)
 {
     const QStringList extras = {QString::number(page.list), QString::number(loginContext().aukid),
                                 QString::number(loginContext().userID)};
+    Savepoint unit(m_db);
+    removeEarlierCopies(page);
     if (!InsertRecords(m_db, QStringLiteral("auktionen"), extras, page.records, columns()))
         return false;
+    unit.release();
     m_storedRows = true;
     return true;
+}
+
+void ListingDownloader::removeEarlierCopies(const Page &page)
+{
+    // The server sends a listing again whenever it changed (a bid, its sale): the new state
+    // replaces the one stored before, in whichever downloaded list that was.
+    Statement remove(m_db, QStringLiteral("DELETE FROM `auktionen` WHERE (artliste=0 OR artliste=1 OR artliste=2) "
+                                          "AND `userID`=:user AND `aukID`=:house AND `artID`=:id"));
+    remove.bind(QStringLiteral(":user"), loginContext().userID).bind(QStringLiteral(":house"), loginContext().aukid);
+    for (const QStringList &record : page.records) {
+        double serverId = 0;
+        if (ProcessLocale::parseNumber(record.value(0), &serverId))
+            remove.bind(QStringLiteral(":id"), serverId).exec();
+    }
 }
 
 void ListingDownloader::replaceDownloadedLists(const QList<Page> &pages)
@@ -212,10 +232,10 @@ void ListingDownloader::replaceDownloadedLists(const QList<Page> &pages)
     unit.commit();
 }
 
-void ListingDownloader::stampLastUpdate(const QString &userName)
+void ListingDownloader::stampLastUpdate(const QString &userName, const QDateTime &started)
 {
     Statement::run(m_db, QStringLiteral("UPDATE `user` SET lastupdate=:stamp WHERE usern=:name AND aukid=:house"),
-                   {{QStringLiteral(":stamp"), ProcessLocale::formatDateTime(QDateTime::currentDateTime())},
+                   {{QStringLiteral(":stamp"), ProcessLocale::formatDateTime(started)},
                     {QStringLiteral(":name"), userName},
                     {QStringLiteral(":house"), loginContext().aukid}});
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class Database;
+class QDateTime;
 class ExchangeProgress;
 class HttpClient;
 class PictureDownloadPool;
@@ -50,7 +51,8 @@ private:
     // Stores one page in a transaction of its own; false when it could not be stored.
     bool storePage(const Page &page);
     void replaceDownloadedLists(const QList<Page> &pages);
-    void stampLastUpdate(const QString &userName);
+    void removeEarlierCopies(const Page &page);
+    void stampLastUpdate(const QString &userName, const QDateTime &started);
     void queueMissingPictures();
     static QString pictureUrl(const QString &serverName);
 
