@@ -87,6 +87,7 @@ void TForm3::buildControls()
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setEchoMode(QLineEdit::Password);
+    Edit2->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     Label4->setBuddy(Edit2);
     Label5 = label(QStringLiteral("Auktionshaus:"), this, "Label5");
     ComboBox1 = new QComboBox(this);

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -90,6 +91,7 @@ TEST(Registration, WindowListsTheHousesWithTheDefaultHouseSelectedAndHidden)
     EXPECT_EQ(window.Label3->buddy(), window.Edit1);
     EXPECT_EQ(window.Label4->buddy(), window.Edit2);
     EXPECT_EQ(window.Edit2->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(window.Edit2->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, window.Edit2), '*');
     EXPECT_TRUE(window.Button1->isDefault());
     EXPECT_EQ(window.masterId(), 0);
 }
@@ -271,6 +273,25 @@ TEST(Registration, WhileTheServerIsAskedTheWindowRepaintsWithAddDisabled)
     prompts.verify();
     ASSERT_TRUE(addEnabledMeanwhile) << "the window's events ran while the request was under way";
     EXPECT_FALSE(*addEnabledMeanwhile);
+    expectStillOpenAndReady(registration);
+}
+
+TEST(Registration, DatabaseErrorIsShownAndTheWindowStaysReady)
+{
+    ServerFixture fixture;
+    ScriptedPrompter prompts;
+    fixture.server().addAccount(NewUser, NewPassword);
+    {
+        Database db;
+        db.open();
+        Statement::run(db, QStringLiteral("CREATE TRIGGER refuse_users BEFORE INSERT ON user "
+                                          "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END"));
+    }
+    OpenRegistration registration(NewUser, NewPassword);
+    prompts.expectError(QStringLiteral("Datenträger voll*"));
+    registration.window.Button1Click();
+    prompts.verify();
+    EXPECT_EQ(countUsers(NewUser), 0);
     expectStillOpenAndReady(registration);
 }
 
