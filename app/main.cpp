@@ -2,6 +2,7 @@
 #include "app/Prompter.h"
 #include "app/VeltranoApplication.h"
 #include "app/WindowRegistry.h"
+#include "exchange/PictureDownloadPool.h"
 #include "ui/accounts/TForm2.h"
 #include "ui/widgets/WidgetPrompter.h"
 
@@ -15,6 +16,9 @@ int main(int argc, char *argv[])
 
     const QString programDir = ProgramInfo::resolveProgramDir(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // Picture downloads outlive the exchange window; whatever is left ends with the program.
+    PictureDownloadPool pictures;
+    PictureDownloadPool::setShared(&pictures);
     WindowRegistry windows(programDir);
     windows.Form2->show();
     const int result = app.exec();

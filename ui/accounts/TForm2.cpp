@@ -1,4 +1,5 @@
 #include "ui/accounts/TForm2.h"
+#include "ui/accounts/TForm3.h"
 
 #include "app/ErrorGuard.h"
 #include "app/LoginContext.h"
@@ -253,12 +254,17 @@ void TForm2::Edit1Change()
 void TForm2::Button1Click()
 {
     runGuarded([this] {
-        openRegistrationPending();
+        openRegistration();
         LoadAccountList();
     });
 }
 
-void TForm2::openRegistrationPending() {}
+void TForm2::openRegistration()
+{
+    TForm3 registration(this);
+    registration.setMasterId(0);
+    registration.exec();
+}
 
 void TForm2::Button2Click()
 {

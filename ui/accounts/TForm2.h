@@ -56,7 +56,7 @@ private:
     void LoadAccountList();
     void selectionChanged();
     // The registration window is still to come; "&Neu" only reloads the list until then.
-    void openRegistrationPending();
+    void openRegistration();
 
     AccountStore m_accounts;
     QListWidgetItem *m_selected = nullptr;

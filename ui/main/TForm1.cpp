@@ -1,4 +1,5 @@
 #include "ui/main/TForm1.h"
+#include "ui/accounts/TForm12.h"
 
 #include "app/ErrorGuard.h"
 #include "app/LoginContext.h"
@@ -202,7 +203,7 @@ void TForm1::buildMenu()
     Einstellungen1 = item(options, "Einstellungen1", QStringLiteral("&Einstellungen"),
         QKeySequence(Qt::CTRL | Qt::Key_E), &TForm1::Einstellungen1Click);
     MultiBenutzerverwaltung1 = item(options, "MultiBenutzerverwaltung1", QStringLiteral("Multi-&Benutzerverwaltung"),
-        QKeySequence(Qt::CTRL | Qt::Key_M), &TForm1::multiUserManagementPending);
+        QKeySequence(Qt::CTRL | Qt::Key_M), &TForm1::openMultiUserManagement);
     MultiBenutzerverwaltung1->setVisible(false);
     MultiBenutzerverwaltung1->setEnabled(false);
     SoftwareUpdate1 = item(options, "SoftwareUpdate1", QStringLiteral("Software-&Update"), {},
@@ -583,5 +584,9 @@ void TForm1::editListingPending() {}
 void TForm1::copyListingPending() {}
 void TForm1::auctionCheckPending() {}
 void TForm1::csvImportPending() {}
-void TForm1::multiUserManagementPending() {}
+void TForm1::openMultiUserManagement()
+{
+    TForm12 management(this);
+    management.exec();
+}
 void TForm1::softwareUpdatePending() {}

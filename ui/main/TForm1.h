@@ -140,7 +140,7 @@ private:
     void copyListingPending();
     void auctionCheckPending();
     void csvImportPending();
-    void multiUserManagementPending();
+    void openMultiUserManagement();
     void softwareUpdatePending();
 
     ListStore m_store;
