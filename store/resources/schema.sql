@@ -179,5 +179,7 @@ CREATE TABLE `auktionen` (
 -- The lists page by end time or title within one account and list.
 CREATE INDEX `auktionen_list_end` ON `auktionen` (`userID`, `artliste`, `ende`);
 CREATE INDEX `auktionen_list_title` ON `auktionen` (`userID`, `artliste`, `titel`);
+-- A listing the server sends again replaces its copy, found by the server's id.
+CREATE INDEX `auktionen_server_id` ON `auktionen` (`artID`);
 -- Uploads pick the ready transfer-list rows of one account at one auction house.
 CREATE INDEX `auktionen_upload` ON `auktionen` (`userID`, `artliste`, `status`, `aukID`);

@@ -90,13 +90,20 @@ TEST_F(InsertRecordsTest, ColumnsTakeFieldsThenExtraValuesThenZero)
 TEST_F(InsertRecordsTest, DateThatDoesNotConvertStoresNothingOfTheCall)
 {
     const array_Datenfelder rows = {{"2010-01-05", ""}, {"05.01.2010", ""}, {"2010-01-07", ""}};
-    for (const QString &bad : {QString("05.01.2010"), QString(""), QString("2010-13-01"), QString("2010-01-05 25:00:00")}) {
+    for (const QString &bad : {QString("05.01.2010"), QString("2010-13-01"), QString("2010-01-05 25:00:00")}) {
         SCOPED_TRACE(bad.toStdString());
         array_Datenfelder withBad = rows;
         withBad[1][0] = bad;
         EXPECT_THROW(InsertRecords(m_db, "probe", {}, withBad, {{"d", "4"}}), AppError);
         EXPECT_EQ(probeRows(), 0);
     }
+}
+
+TEST_F(InsertRecordsTest, AMissingDateStoresNone)
+{
+    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, {{"", ""}, {"  ", ""}}, {{"d", "4"}}));
+    EXPECT_EQ(probeRows(), 2);
+    EXPECT_EQ(Statement::scalar(m_db, "SELECT COUNT(*) FROM probe WHERE d IS NULL").toInt(), 2);
 }
 
 TEST_F(InsertRecordsTest, InsideATransactionAFailureLeavesTheTransactionUsable)
