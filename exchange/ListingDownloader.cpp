@@ -9,7 +9,7 @@
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"
 #include "exchange/InsertRecords.h"
-#include "exchange/ParseXmlRecords.h"
+#include "exchange/XmlRecordParser.h"
 #include "exchange/PictureDownloadPool.h"
 #include "exchange/Savepoint.h"
 #include "store/Database.h"
@@ -121,7 +121,7 @@ void ListingDownloader::LoadListings(const Settings &settings)
         }
         if (!settings.reloadAll) {
             for (const Page &page : fetched) {
-                if (!storePage(page))
+                if (!storePage(page, true))
                     showError(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
             }
             fetched.clear();
@@ -154,7 +154,6 @@ QString ListingDownloader::lastUpdateText() const
 bool ListingDownloader::fetchList(const Settings &settings, int list, const QString &lastUpdate, QList<Page> *pages)
 {
     int pageCount = 1;
-    bool pageCountKnown = false;
     for (int page = 0; page <= pageCount; ++page) {
         QByteArray reply;
         try {
@@ -165,38 +164,47 @@ bool ListingDownloader::fetchList(const Settings &settings, int list, const QStr
         m_progress.setProgress1(50);
         m_progress.setStatus(QStringLiteral("Schreibe Auktionen ..."));
         m_progress.keepResponsive();
-        if (!pageCountKnown) {
-            const int announced = pageCountOf(reply);
-            if (announced >= 0) {
-                pageCount = announced;
-                pageCountKnown = true;
-            }
-        }
-        Page received{list, ParseXmlRecords(reply, fieldNames(), QStringLiteral("auktionen"))};
+        Page received{list, {}};
+        // Until a page announces another count, each reply is asked for it.
+        readPage(reply, &received.records, pageCount == 1 ? &pageCount : nullptr);
         if (!received.records.isEmpty())
             pages->append(std::move(received));
     }
     return true;
 }
 
-int ListingDownloader::pageCountOf(const QByteArray &reply) const
+void ListingDownloader::readPage(const QByteArray &reply, array_Datenfelder *records, int *pageCount) const
 {
-    const array_Datenfelder pages = ParseXmlRecords(reply, {QStringLiteral("max")}, QStringLiteral("pages"));
+    const QString pagesRecord = QStringLiteral("pages");
+    const QString listingRecord = QStringLiteral("auktionen");
+    QList<XmlRecordParser::RecordKind> kinds = {{listingRecord, fieldNames()}};
+    if (pageCount)
+        kinds.append({pagesRecord, {QStringLiteral("max")}});
+    const XmlRecordParser parser(reply, kinds);
+    if (parser.failed()) {
+        // Reported once for each kind of record looked for.
+        for (qsizetype i = 0; i < kinds.size(); ++i)
+            prompter().showMessage(parser.errorMessage(), {}, Prompter::Kind::Error);
+        return;
+    }
+    *records = parser.records(listingRecord);
+    const array_Datenfelder pages = pageCount ? parser.records(pagesRecord) : array_Datenfelder();
     if (pages.isEmpty())
-        return -1;
+        return;
     bool ok = false;
     const int highest = pages.first().value(0).trimmed().toInt(&ok);
     if (!ok)
         throw AppError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(pages.first().value(0)));
-    return highest;
+    *pageCount = highest;
 }
 
-bool ListingDownloader::storePage(const Page &page)
+bool ListingDownloader::storePage(const Page &page, bool replaceCopies)
 {
     const QStringList extras = {QString::number(page.list), QString::number(loginContext().aukid),
                                 QString::number(loginContext().userID)};
     Savepoint unit(m_db);
-    removeEarlierCopies(page);
+    if (replaceCopies)
+        removeEarlierCopies(page);
     if (!InsertRecords(m_db, QStringLiteral("auktionen"), extras, page.records, columns()))
         return false;
     unit.release();
@@ -225,8 +233,9 @@ void ListingDownloader::replaceDownloadedLists(const QList<Page> &pages)
                    QStringLiteral("DELETE FROM `auktionen` where (artliste=1 OR artliste=2 OR artliste=0) And "
                                   "`userID`=:user AND `aukID`=:house"),
                    accountOfHouse());
+    // The downloaded lists are empty now: no copy to replace.
     for (const Page &page : pages) {
-        if (!storePage(page))
+        if (!storePage(page, false))
             throw AppError(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
     }
     unit.commit();

@@ -47,9 +47,10 @@ private:
     QString lastUpdateText() const;
     // All pages of one list; false when a request failed.
     bool fetchList(const Settings &settings, int list, const QString &lastUpdate, QList<Page> *pages);
-    int pageCountOf(const QByteArray &reply) const;
+    // The listings of a reply, and, when asked, the highest page number it announces.
+    void readPage(const QByteArray &reply, array_Datenfelder *records, int *pageCount) const;
     // Stores one page in a transaction of its own; false when it could not be stored.
-    bool storePage(const Page &page);
+    bool storePage(const Page &page, bool replaceCopies);
     void replaceDownloadedLists(const QList<Page> &pages);
     void removeEarlierCopies(const Page &page);
     void stampLastUpdate(const QString &userName, const QDateTime &started);

@@ -55,8 +55,13 @@ private:
     {
         QStringList row(fieldNames.size() + 1);
         QList<bool> seen(fieldNames.size(), false);
+        qsizetype expected = 0;
         while (m_xml.readNextStartElement()) {
-            const qsizetype field = indexOfName(fieldNames, m_xml.name());
+            // Servers send the fields in their usual order: try the next one first.
+            const qsizetype field = expected < fieldNames.size() && m_xml.name() == fieldNames.at(expected)
+                ? expected
+                : indexOfName(fieldNames, m_xml.name());
+            expected = field + 1;
             if (field < 0 || seen.at(field)) {
                 m_xml.skipCurrentElement();
                 continue;

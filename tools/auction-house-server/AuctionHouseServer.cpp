@@ -119,18 +119,29 @@ void ignoreSigpipe()
     }
 }
 
-QByteArray element(const QString &name, const QString &value)
+void appendElement(QByteArray &out, const QString &name, const QString &value)
 {
-    const QByteArray n = name.toLatin1();
-    return '<' + n + '>' + Wire::xmlText(value) + "</" + n + '>';
+    out += '<';
+    out += name.toLatin1();
+    out += '>';
+    out += Wire::xmlText(value);
+    out += "</";
+    out += name.toLatin1();
+    out += '>';
 }
 
 QByteArray record(const QString &name, const QList<QPair<QString, QString>> &fields)
 {
-    QByteArray out = '<' + name.toLatin1() + '>';
+    QByteArray out;
+    out.reserve(2048);
+    out += '<';
+    out += name.toLatin1();
+    out += '>';
     for (const auto &f : fields)
-        out += element(f.first, f.second);
-    out += "</" + name.toLatin1() + ">\n";
+        appendElement(out, f.first, f.second);
+    out += "</";
+    out += name.toLatin1();
+    out += ">\n";
     return out;
 }
 

@@ -287,6 +287,8 @@ ServerStore::ServerStore(const QString &dataDir)
             createSchema(db);
             m_created = true;
         }
+        // Pages are read in id order: this index spares sorting the whole list for each page.
+        exec(db, QStringLiteral("CREATE INDEX IF NOT EXISTS listings_page ON listings (account_id, list, id)"));
     });
 }
 
@@ -723,7 +725,7 @@ ServerStore::Page ServerStore::listingPage(int accountId, int list, const QDateT
             cols << quoted(QLatin1String(f.name));
         QVariantList pageBinds = binds;
         pageBinds << pageSize << qint64(std::max(0, page)) * pageSize;
-        QSqlQuery q = exec(db, QStringLiteral("SELECT %1 FROM listings WHERE %2 ORDER BY id LIMIT ? OFFSET ?")
+        QSqlQuery q = exec(db, QStringLiteral("SELECT %1 FROM listings INDEXED BY listings_page WHERE %2 ORDER BY id LIMIT ? OFFSET ?")
                                    .arg(cols.join(", "), where), pageBinds);
         while (q.next()) {
             QVariantMap row;
