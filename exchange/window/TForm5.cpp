@@ -5,6 +5,8 @@
 #include "exchange/PictureDownloadPool.h"
 #include "store/Database.h"
 
+#include "ui/widgets/DialogParts.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -58,13 +60,7 @@ TForm5::~TForm5() = default;
 
 void TForm5::buildControls()
 {
-    auto *side = new QWidget(this);
-    side->setObjectName(QStringLiteral("Panel1"));
-    side->setAutoFillBackground(true);
-    QPalette white = side->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    side->setPalette(white);
-    side->setFixedWidth(170);
+    QWidget *side = DialogParts::whiteSidePanel(this, 170);
     auto *sideLayout = new QVBoxLayout(side);
     sideLayout->addWidget(label(QStringLiteral("Serverabgleich"), side, "Label1", true));
     auto *logo = label(QString(), side, "Image1");

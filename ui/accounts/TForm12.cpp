@@ -5,30 +5,17 @@
 #include "app/Prompter.h"
 #include "ui/accounts/TForm3.h"
 
+#include "ui/widgets/DialogParts.h"
+
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QUrl>
 
 namespace {
-
-// The picture of every sub-account entry: a small figure.
-QIcon accountIcon()
-{
-    QPixmap picture(16, 16);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x2b, 0x4f, 0x8a));
-    painter.drawEllipse(QRectF(5, 1, 6, 6));
-    painter.drawRoundedRect(QRectF(2, 8, 12, 7), 3, 3);
-    return QIcon(picture);
-}
 
 QLabel *heading(const QString &text, QWidget *parent, const char *name)
 {
@@ -138,7 +125,7 @@ void TForm12::LoadSubAccounts()
 {
     const std::vector<Accounts::SubAccount> accounts = m_accounts.subAccounts(m_masterId);
     const LoginContext &context = loginContext();
-    const QIcon icon = accountIcon();
+    const QIcon icon = DialogParts::accountIcon(QColor(0x2b, 0x4f, 0x8a));
     ListView1->clear();
     for (const Accounts::SubAccount &account : accounts) {
         const QString caption =

@@ -12,9 +12,10 @@
 #include "ui/main/MainWindowIcons.h"
 #include "ui/main/TForm1.h"
 
+#include "ui/widgets/DialogParts.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QPainter>
 #include <QShowEvent>
 
 #include <QHBoxLayout>
@@ -23,24 +24,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// The picture of every account entry: a small figure.
-QIcon accountIcon()
-{
-    QPixmap picture(16, 16);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x4a, 0x6d, 0x22));
-    painter.drawEllipse(QRectF(5, 1, 6, 6));
-    painter.drawRoundedRect(QRectF(2, 8, 12, 7), 3, 3);
-    return QIcon(picture);
-}
-
-} // namespace
 
 TForm2::TForm2(const QString &programDir, QWidget *parent)
     : QDialog(parent), m_accounts(ProgramInfo::withTrailingSeparator(programDir))
@@ -192,7 +175,7 @@ void TForm2::LoadAccountList()
 {
     ListView1->clear();
     const LoginContext &context = loginContext();
-    const QIcon icon = accountIcon();
+    const QIcon icon = DialogParts::accountIcon(QColor(0x4a, 0x6d, 0x22));
     for (const AccountEntry &account : m_accounts.loadAccounts()) {
         auto *item = new QListWidgetItem(icon, account.caption(context), ListView1);
         item->setData(UidRole, account.uid);

@@ -7,6 +7,8 @@
 #include "exchange/HttpClient.h"
 #include "exchange/window/TForm5.h"
 
+#include "ui/widgets/DialogParts.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -62,13 +64,7 @@ TForm3::~TForm3() = default;
 
 void TForm3::buildControls()
 {
-    auto *side = new QWidget(this);
-    side->setObjectName(QStringLiteral("Panel1"));
-    side->setAutoFillBackground(true);
-    QPalette white = side->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    side->setPalette(white);
-    side->setFixedWidth(170);
+    QWidget *side = DialogParts::whiteSidePanel(this, 170);
     Label1 = label(QStringLiteral("Neuen User anlegen"), side, "Label1");
     QFont bold = Label1->font();
     bold.setBold(true);
