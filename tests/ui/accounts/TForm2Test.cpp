@@ -11,6 +11,7 @@
 #include "ui/main/TForm1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -383,4 +384,33 @@ TEST_F(LoginWindow, EscapeKeepsTheLoginWindowAndClosingItEndsTheProgram)
     QTimer::singleShot(0, login.get(), [this] { login->close(); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(login->isVisible());
+}
+
+namespace {
+// Notes the name of the modal dialog that opens next and closes it again.
+void closeNextDialog(QString *opened)
+{
+    QTimer::singleShot(0, [opened] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            *opened = dialog->objectName();
+            dialog->close();
+        }
+    });
+}
+} // namespace
+
+TEST_F(LoginWindow, NewOpensTheRegistrationAndTheMasterOpensItsSubAccounts)
+{
+    openLogin();
+    QString opened;
+    closeNextDialog(&opened);
+    login->Button1->click();
+    EXPECT_EQ(opened, QStringLiteral("Form3"));
+
+    TForm1 *main = logIn(QStringLiteral("chef"), QStringLiteral("master"));
+    ASSERT_NE(main, nullptr);
+    opened.clear();
+    closeNextDialog(&opened);
+    main->MultiBenutzerverwaltung1->trigger();
+    EXPECT_EQ(opened, QStringLiteral("Form12"));
 }
