@@ -52,9 +52,11 @@ public:
     bool followsRedirects() const { return m_followRedirects; }
 
     void setConnectTimeout(int milliseconds);
+    int connectTimeout() const { return m_connectTimeoutMs; }
     // A request that receives and sends nothing for this long fails. Resolution is one
     // second.
     void setStallTimeout(int milliseconds);
+    int stallTimeout() const { return m_stallTimeoutMs; }
     void setProgressHook(ProgressHook hook);
 
     // The reply body of a successful (2xx) answer; otherwise an HttpError.

@@ -20,6 +20,8 @@
 
 #include <QDateTime>
 
+#include <chrono>
+
 namespace {
 
 const QString NoConnection =
@@ -113,18 +115,17 @@ void ListingDownloader::LoadListings(const Settings &settings)
     const QDateTime started = QDateTime::currentDateTime();
 
     QList<Page> fetched;
+    const auto take = [&](Page &&page) {
+        if (settings.reloadAll)
+            fetched.append(std::move(page));
+        else if (!storePage(page, true))
+            showError(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
+    };
     for (int list = 0; list < ListCount; ++list) {
-        if (!fetchList(settings, list, lastUpdate, &fetched)) {
+        if (!fetchList(settings, list, lastUpdate, take)) {
             showError(NoConnection);
             m_closeWindow = true;
             return;
-        }
-        if (!settings.reloadAll) {
-            for (const Page &page : fetched) {
-                if (!storePage(page, true))
-                    showError(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
-            }
-            fetched.clear();
         }
     }
     // A full reload replaces the downloaded lists only once every page has arrived, in
@@ -151,26 +152,61 @@ QString ListingDownloader::lastUpdateText() const
         .toString();
 }
 
-bool ListingDownloader::fetchList(const Settings &settings, int list, const QString &lastUpdate, QList<Page> *pages)
+bool ListingDownloader::fetchList(const Settings &settings, int list, const QString &lastUpdate,
+                                  const std::function<void(Page &&)> &take)
 {
     int pageCount = 1;
+    QByteArray reply;
+    try {
+        reply = m_client.get(requestUrl(settings, list, 0, lastUpdate));
+    } catch (const HttpError &) {
+        return false;
+    }
     for (int page = 0; page <= pageCount; ++page) {
-        QByteArray reply;
-        try {
-            reply = m_client.get(requestUrl(settings, list, page, lastUpdate));
-        } catch (const HttpError &) {
-            return false;
-        }
         m_progress.setProgress1(50);
         m_progress.setStatus(QStringLiteral("Schreibe Auktionen ..."));
         m_progress.keepResponsive();
+        // The next page travels while this one is read and stored.
+        std::future<QByteArray> next;
+        const bool countSettled = pageCount != 1;
+        if (countSettled && page < pageCount)
+            next = prefetch(requestUrl(settings, list, page + 1, lastUpdate));
         Page received{list, {}};
         // Until a page announces another count, each reply is asked for it.
         readPage(reply, &received.records, pageCount == 1 ? &pageCount : nullptr);
+        if (!next.valid() && page < pageCount)
+            next = prefetch(requestUrl(settings, list, page + 1, lastUpdate));
         if (!received.records.isEmpty())
-            pages->append(std::move(received));
+            take(std::move(received));
+        if (next.valid() && !awaitPage(next, &reply))
+            return false;
     }
     return true;
+}
+
+std::future<QByteArray> ListingDownloader::prefetch(const QString &url) const
+{
+    const int connectMs = m_client.connectTimeout();
+    const int stallMs = m_client.stallTimeout();
+    return std::async(std::launch::async, [url, connectMs, stallMs] {
+        HttpClient client(HttpClient::Kind::ExchangeWindow);
+        client.setFollowRedirects(true);
+        client.setConnectTimeout(connectMs);
+        client.setStallTimeout(stallMs);
+        return client.get(url);
+    });
+}
+
+bool ListingDownloader::awaitPage(std::future<QByteArray> &next, QByteArray *reply)
+{
+    while (next.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        m_progress.keepResponsive();
+    try {
+        *reply = next.get();
+        return true;
+    } catch (const HttpError &) {
+        return false;
+    }
 }
 
 void ListingDownloader::readPage(const QByteArray &reply, array_Datenfelder *records, int *pageCount) const

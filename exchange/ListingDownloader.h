@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <future>
+
 class Database;
 class QDateTime;
 class ExchangeProgress;
@@ -45,8 +48,13 @@ private:
     };
 
     QString lastUpdateText() const;
-    // All pages of one list; false when a request failed.
-    bool fetchList(const Settings &settings, int list, const QString &lastUpdate, QList<Page> *pages);
+    // Hands over every page of one list as it arrives; false when a request failed.
+    bool fetchList(const Settings &settings, int list, const QString &lastUpdate,
+                   const std::function<void(Page &&)> &take);
+    // A page fetched on a thread of its own, with a client of its own.
+    std::future<QByteArray> prefetch(const QString &url) const;
+    // Waits for a fetched page, keeping the window painted; false when it failed.
+    bool awaitPage(std::future<QByteArray> &next, QByteArray *reply);
     // The listings of a reply, and, when asked, the highest page number it announces.
     void readPage(const QByteArray &reply, array_Datenfelder *records, int *pageCount) const;
     // Stores one page in a transaction of its own; false when it could not be stored.

@@ -103,7 +103,7 @@ void BM_ListingDownload(benchmark::State &state)
         ListingDownloader downloader(client, db, progress, pool);
         QElapsedTimer clock;
         clock.start();
-        downloader.LoadListings({QStringLiteral("bench"), QStringLiteral("bench"), 60, true});
+        downloader.LoadListings({QStringLiteral("bench"), QStringLiteral("bench"), 60, false});
         listingSeconds = clock.nsecsElapsed() / 1e9;
         pool.waitForIdle(600000);
         poolSeconds = clock.nsecsElapsed() / 1e9 - listingSeconds;
@@ -145,10 +145,10 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks();
     std::printf("\nListing download: %d listings stored in %.2f s = %.0f listings/s (goal >= 5000/s)\n",
                 storedListings, listingSeconds, storedListings / listingSeconds);
-    std::printf("  of which fetching the 50 pages alone (server and wire, %.1f MB): %.2f s; "
-                "parsing and storing: %.2f s = %.0f listings/s\n",
-                fetchedBytes / 1e6, fetchSeconds, listingSeconds - fetchSeconds,
-                storedListings / (listingSeconds - fetchSeconds));
+    // Pages are read and stored while the next one travels, so the download takes little
+    // longer than fetching the pages alone.
+    std::printf("  fetching the 50 pages alone (server and wire, %.1f MB): %.2f s = %.0f listings/s\n",
+                fetchedBytes / 1e6, fetchSeconds, storedListings / fetchSeconds);
     std::printf("Pictures (%lld files, %d ms simulated network latency each):\n",
                 static_cast<long long>(pictureFiles.size()), NetworkLatencyMs);
     std::printf("  bounded pool of %d: %.2f s\n", PictureDownloadPool::DefaultParallel, poolSeconds);
