@@ -6,6 +6,7 @@
 #include "store/Database.h"
 
 #include "ui/widgets/DialogParts.h"
+#include "ui/widgets/WidgetArtwork.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -64,7 +65,7 @@ void TForm5::buildControls()
     auto *sideLayout = new QVBoxLayout(side);
     sideLayout->addWidget(label(QStringLiteral("Serverabgleich"), side, "Label1", true));
     auto *logo = label(QString(), side, "Image1");
-    logo->setPixmap(QPixmap(QStringLiteral(":/icons/exchange-32.png")));
+    logo->setPixmap(QPixmap(WidgetArtwork::GroupTasks));
     sideLayout->addWidget(logo);
     sideLayout->addWidget(
         label(QStringLiteral("Für den Serverabgleich muss eine stehende Internetverbindung bestehen"), side, "Label2"));
