@@ -224,7 +224,9 @@ void ListingDownloader::readPage(const QByteArray &reply, array_Datenfelder *rec
         return;
     }
     *records = parser.records(listingRecord);
-    const array_Datenfelder pages = pageCount ? parser.records(pagesRecord) : array_Datenfelder();
+    if (!pageCount)
+        return;
+    const array_Datenfelder pages = parser.records(pagesRecord);
     if (pages.isEmpty())
         return;
     bool ok = false;
