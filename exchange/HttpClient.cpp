@@ -12,12 +12,6 @@
 
 namespace {
 
-void initCurlOnce()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 QString transportErrorText(CURLcode code, const char *detail)
 {
     const QString curlText = QString::fromLocal8Bit(*detail ? detail : curl_easy_strerror(code));
@@ -242,7 +236,7 @@ private:
 HttpClient::HttpClient(Kind kind)
     : m_accept("text/html, */*"), m_contentType("text/html")
 {
-    initCurlOnce();
+    initTransport();
     m_userAgent = kind == Kind::ExchangeWindow ? QByteArray("Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1)")
                                                : QByteArray("Mozilla/3.0 (compatible; Indy Library)");
     m_share = curl_share_init();
@@ -311,4 +305,10 @@ void HttpClient::download(const QString &url, const QString &filePath)
     transfer.runInto(file);
     if (!file.commit())
         throw HttpError(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(filePath));
+}
+
+void HttpClient::initTransport()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }

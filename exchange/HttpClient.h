@@ -37,6 +37,8 @@ public:
     static constexpr long MaxRedirects = 15;
 
     explicit HttpClient(Kind kind);
+    // Sets up the transport library once per process; every user of it calls this first.
+    static void initTransport();
     ~HttpClient();
     HttpClient(const HttpClient &) = delete;
     HttpClient &operator=(const HttpClient &) = delete;

@@ -3,8 +3,8 @@
 #include "app/AppError.h"
 #include "app/LoginContext.h"
 #include "app/ProcessLocale.h"
-#include "app/Prompter.h"
 #include "exchange/Credentials.h"
+#include "exchange/ExchangeMessages.h"
 #include "exchange/ExchangeProgress.h"
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"
@@ -24,14 +24,9 @@
 
 namespace {
 
-const QString NoConnection =
-    QStringLiteral("Es besteht keine Verbindung zum Server! Bitte überprüfen Sie Ihre Internetverbindung!");
-const QString ReloadSince = QStringLiteral("01.01.1990");
+using ExchangeMessages::showError;
 
-void showError(const QString &text)
-{
-    prompter().showMessage(text, {}, Prompter::Kind::Error);
-}
+const QString ReloadSince = QStringLiteral("01.01.1990");
 
 QVariantMap accountOfHouse()
 {
@@ -40,6 +35,8 @@ QVariantMap accountOfHouse()
 
 } // namespace
 
+ListingDownloader::~ListingDownloader() = default;
+
 ListingDownloader::ListingDownloader(HttpClient &client, Database &db, ExchangeProgress &progress,
                                      PictureDownloadPool &pictures)
     : m_client(client), m_db(db), m_progress(progress), m_pictures(pictures)
@@ -47,6 +44,8 @@ ListingDownloader::ListingDownloader(HttpClient &client, Database &db, ExchangeP
 }
 
 namespace {
+
+using ExchangeMessages::showError;
 // The fields of a listing record, in their order, with the type code of their column.
 const QStringList &typedFields()
 {
@@ -123,7 +122,7 @@ void ListingDownloader::LoadListings(const Settings &settings)
     };
     for (int list = 0; list < ListCount; ++list) {
         if (!fetchList(settings, list, lastUpdate, take)) {
-            showError(NoConnection);
+            showError(ExchangeMessages::noConnection());
             m_closeWindow = true;
             return;
         }
@@ -184,17 +183,17 @@ bool ListingDownloader::fetchList(const Settings &settings, int list, const QStr
     return true;
 }
 
-std::future<QByteArray> ListingDownloader::prefetch(const QString &url) const
+std::future<QByteArray> ListingDownloader::prefetch(const QString &url)
 {
-    const int connectMs = m_client.connectTimeout();
-    const int stallMs = m_client.stallTimeout();
-    return std::async(std::launch::async, [url, connectMs, stallMs] {
-        HttpClient client(HttpClient::Kind::ExchangeWindow);
-        client.setFollowRedirects(true);
-        client.setConnectTimeout(connectMs);
-        client.setStallTimeout(stallMs);
-        return client.get(url);
-    });
+    // One client for all prefetched pages keeps its connection; it serves one page at a time.
+    if (!m_prefetchClient) {
+        m_prefetchClient = std::make_unique<HttpClient>(HttpClient::Kind::ExchangeWindow);
+        m_prefetchClient->setFollowRedirects(true);
+        m_prefetchClient->setConnectTimeout(m_client.connectTimeout());
+        m_prefetchClient->setStallTimeout(m_client.stallTimeout());
+    }
+    HttpClient *client = m_prefetchClient.get();
+    return std::async(std::launch::async, [client, url] { return client->get(url); });
 }
 
 bool ListingDownloader::awaitPage(std::future<QByteArray> &next, QByteArray *reply)
@@ -220,7 +219,7 @@ void ListingDownloader::readPage(const QByteArray &reply, array_Datenfelder *rec
     if (parser.failed()) {
         // Reported once for each kind of record looked for.
         for (qsizetype i = 0; i < kinds.size(); ++i)
-            prompter().showMessage(parser.errorMessage(), {}, Prompter::Kind::Error);
+            showError(parser.errorMessage());
         return;
     }
     *records = parser.records(listingRecord);

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <future>
+#include <memory>
 
 class Database;
 class QDateTime;
@@ -29,6 +30,7 @@ public:
     static constexpr int ListCount = 3; // running, sold, unsold
 
     ListingDownloader(HttpClient &client, Database &db, ExchangeProgress &progress, PictureDownloadPool &pictures);
+    ~ListingDownloader();
 
     // The whole step. Raises AppError for a page count or a date that does not convert and
     // for database errors.
@@ -52,7 +54,7 @@ private:
     bool fetchList(const Settings &settings, int list, const QString &lastUpdate,
                    const std::function<void(Page &&)> &take);
     // A page fetched on a thread of its own, with a client of its own.
-    std::future<QByteArray> prefetch(const QString &url) const;
+    std::future<QByteArray> prefetch(const QString &url);
     // Waits for a fetched page, keeping the window painted; false when it failed.
     bool awaitPage(std::future<QByteArray> &next, QByteArray *reply);
     // The listings of a reply, and, when asked, the highest page number it announces.
@@ -71,4 +73,5 @@ private:
     PictureDownloadPool &m_pictures;
     bool m_closeWindow = false;
     bool m_storedRows = false;
+    std::unique_ptr<HttpClient> m_prefetchClient;
 };

@@ -1,7 +1,7 @@
 #include "exchange/MasterDataLoader.h"
 
 #include "app/LoginContext.h"
-#include "app/Prompter.h"
+#include "exchange/ExchangeMessages.h"
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"
 #include "exchange/InsertRecords.h"
@@ -24,10 +24,7 @@ QList<XmlRecordParser::RecordKind> recordKinds()
     return kinds;
 }
 
-void showMessage(const QString &text)
-{
-    prompter().showMessage(text, {}, Prompter::Kind::Error);
-}
+using ExchangeMessages::showError;
 
 } // namespace
 
@@ -74,9 +71,7 @@ void MasterDataLoader::load()
     try {
         reply = m_client.get(url);
     } catch (const HttpError &error) {
-        showMessage(QStringLiteral("Es besteht keine Verbindung zum Server! Bitte überprüfen Sie Ihre "
-                                   "Internetverbindung! Meldung:")
-                    + error.text());
+        showError(ExchangeMessages::noConnection() + QStringLiteral(" Meldung:") + error.text());
         m_closeWindow = true;
         return;
     }
@@ -91,7 +86,7 @@ void MasterDataLoader::importReply(const QByteArray &reply)
     if (parser.failed()) {
         // Once for every record kind asked for, as each one finds the reply unreadable.
         for (qsizetype i = 0; i < kinds.size(); ++i)
-            showMessage(parser.errorMessage());
+            showError(parser.errorMessage());
         return;
     }
     bool allStored = true;
@@ -110,7 +105,7 @@ bool MasterDataLoader::importSection(const Section &section, const XmlRecordPars
         return true;
     if (replaceSection(section, records))
         return true;
-    showMessage(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
+    showError(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
     return false;
 }
 

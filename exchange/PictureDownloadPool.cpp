@@ -1,5 +1,7 @@
 #include "exchange/PictureDownloadPool.h"
 
+#include "exchange/HttpClient.h"
+
 #include <QFile>
 
 #include <chrono>
@@ -117,7 +119,7 @@ private:
 PictureDownloadPool::PictureDownloadPool(int parallel, QObject *parent)
     : QObject(parent), m_parallel(std::max(1, parallel))
 {
-    curl_global_init(CURL_GLOBAL_DEFAULT);
+    HttpClient::initTransport();
     m_worker = std::thread([this] { work(); });
 }
 

@@ -2,9 +2,9 @@
 
 #include "app/ErrorGuard.h"
 #include "app/LoginContext.h"
-#include "app/Prompter.h"
 #include "exchange/BoolToFlag.h"
 #include "exchange/Credentials.h"
+#include "exchange/ExchangeMessages.h"
 #include "exchange/ExchangeProgress.h"
 #include "exchange/PostForm.h"
 #include "exchange/PostPictures.h"
@@ -32,16 +32,11 @@ constexpr std::array<TransferListUploader::Marker, 9> Markers = {{
     {"error", "Undefinierter Übertragungsfehler!"},
 }};
 
-const QString NoConnection =
-    QStringLiteral("Es besteht keine Verbindung zum Server! Bitte überprüfen Sie Ihre Internetverbindung!");
 const QString NoServerId = QStringLiteral("Der Server hat die Auktion \"%1\" ohne Auktionsnummer beantwortet. "
                                           "Sie bleibt in der Übertragungsliste und wird beim nächsten Mal erneut "
                                           "gesendet.");
 
-void showError(const QString &text)
-{
-    prompter().showMessage(text, {}, Prompter::Kind::Error);
-}
+using ExchangeMessages::showError;
 
 QString encoded(const Statement &row, const char *column)
 {
@@ -150,7 +145,7 @@ void TransferListUploader::UploadTransferList(const Settings &settings)
     });
     if (!completed) {
         // runGuarded has shown the error's own text; the run goes on with its next step.
-        showError(NoConnection);
+        showError(ExchangeMessages::noConnection());
         m_closeWindow = true;
     }
 }

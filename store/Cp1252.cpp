@@ -13,24 +13,27 @@ constexpr std::array<char16_t, 32> HighTable = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char encodeChar(char16_t unicode)
+} // namespace
+
+int byteOf(char32_t unicode)
 {
     if (unicode < 0x80 || (unicode >= 0xA0 && unicode <= 0xFF))
-        return static_cast<char>(unicode);
+        return static_cast<int>(unicode);
     for (size_t i = 0; i < HighTable.size(); ++i) {
         if (HighTable[i] == unicode)
-            return static_cast<char>(0x80 + i);
+            return static_cast<int>(0x80 + i);
     }
-    return '?';
+    return -1;
 }
-} // namespace
 
 QByteArray encode(const QString &text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (const QChar ch : text)
-        bytes.append(encodeChar(ch.unicode()));
+    for (const QChar ch : text) {
+        const int byte = byteOf(ch.unicode());
+        bytes.append(byte < 0 ? '?' : static_cast<char>(byte));
+    }
     return bytes;
 }
 

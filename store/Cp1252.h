@@ -6,6 +6,8 @@
 // Windows-1252, the encoding of every byte this program exchanges with servers and files.
 namespace Cp1252 {
 
+// The byte of one character, or -1 when it has no Windows-1252 form.
+int byteOf(char32_t unicode);
 // Characters without a Windows-1252 form become "?".
 QByteArray encode(const QString &text);
 // Every byte has a meaning; the five undefined ones map to the C1 control of that value.

