@@ -1,8 +1,8 @@
 #include "app/VeltranoApplication.h"
 
-#include "app/ErrorGuard.h"
-#include "app/ProgramInfo.h"
-#include "app/Prompter.h"
+#include "core/ErrorGuard.h"
+#include "core/ProgramInfo.h"
+#include "core/Prompter.h"
 
 VeltranoApplication::VeltranoApplication(int &argc, char **argv) : QApplication(argc, argv)
 {

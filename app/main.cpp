@@ -1,5 +1,5 @@
-#include "app/ProgramInfo.h"
-#include "app/Prompter.h"
+#include "core/ProgramInfo.h"
+#include "core/Prompter.h"
 #include "app/VeltranoApplication.h"
 #include "app/WindowRegistry.h"
 #include "exchange/PictureDownloadPool.h"

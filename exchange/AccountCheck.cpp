@@ -1,6 +1,6 @@
 #include "exchange/AccountCheck.h"
 
-#include "app/AppError.h"
+#include "core/AppError.h"
 #include "exchange/Credentials.h"
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"

@@ -1,6 +1,6 @@
 #include "exchange/ExchangeMessages.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 
 namespace ExchangeMessages {
 

@@ -1,8 +1,8 @@
 #include "exchange/ExchangeRun.h"
 
-#include "app/LoginContext.h"
-#include "app/ProgramInfo.h"
-#include "app/Prompter.h"
+#include "core/LoginContext.h"
+#include "core/ProgramInfo.h"
+#include "core/Prompter.h"
 #include "exchange/ExchangeProgress.h"
 #include "exchange/HttpClient.h"
 #include "exchange/ListingDownloader.h"

@@ -1,8 +1,8 @@
 #include "exchange/InsertRecords.h"
 
-#include "app/AppError.h"
-#include "app/ProcessLocale.h"
-#include "app/Prompter.h"
+#include "core/AppError.h"
+#include "core/ProcessLocale.h"
+#include "core/Prompter.h"
 #include "exchange/Savepoint.h"
 #include "store/DbValues.h"
 #include "store/Statement.h"

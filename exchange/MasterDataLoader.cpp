@@ -1,6 +1,6 @@
 #include "exchange/MasterDataLoader.h"
 
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 #include "exchange/ExchangeMessages.h"
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"

@@ -1,6 +1,6 @@
 #include "exchange/ParseXmlRecords.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "exchange/XmlRecordParser.h"
 
 array_Datenfelder ParseXmlRecords(const QByteArray &reply, const QStringList &fieldNames, const QString &recordName)

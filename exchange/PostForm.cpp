@@ -1,6 +1,6 @@
 #include "exchange/PostForm.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"
 #include "store/Cp1252.h"

@@ -1,7 +1,7 @@
 #include "exchange/TransferListUploader.h"
 
-#include "app/ErrorGuard.h"
-#include "app/LoginContext.h"
+#include "core/ErrorGuard.h"
+#include "core/LoginContext.h"
 #include "exchange/BoolToFlag.h"
 #include "exchange/Credentials.h"
 #include "exchange/ExchangeMessages.h"

@@ -1,6 +1,6 @@
 #include "store/AuctionHouseNames.h"
 
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 #include "store/Database.h"
 #include "store/Statement.h"
 

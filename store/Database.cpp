@@ -1,7 +1,7 @@
 #include "store/Database.h"
 
-#include "app/LoginContext.h"
-#include "app/ProgramInfo.h"
+#include "core/LoginContext.h"
+#include "core/ProgramInfo.h"
 #include "store/DatabaseError.h"
 #include "store/SchemaScript.h"
 #include "store/Statement.h"

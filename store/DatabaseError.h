@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppError.h"
+#include "core/AppError.h"
 
 // An error of the database engine; its text is the engine's message.
 class DatabaseError : public AppError {

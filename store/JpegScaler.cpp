@@ -1,6 +1,6 @@
 #include "store/JpegScaler.h"
 
-#include "app/AppError.h"
+#include "core/AppError.h"
 #include "store/RgbImage.h"
 
 #include <QFile>

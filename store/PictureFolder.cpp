@@ -1,8 +1,8 @@
 #include "store/PictureFolder.h"
 
-#include "app/AppError.h"
-#include "app/LoginContext.h"
-#include "app/ProgramInfo.h"
+#include "core/AppError.h"
+#include "core/LoginContext.h"
+#include "core/ProgramInfo.h"
 #include "store/PictureNames.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "store/SchemaScript.h"
 
-#include "app/ProgramInfo.h"
+#include "core/ProgramInfo.h"
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 

@@ -1,6 +1,6 @@
 #include "store/Statement.h"
 
-#include "app/ProcessLocale.h"
+#include "core/ProcessLocale.h"
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "store/DbValues.h"

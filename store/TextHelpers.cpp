@@ -1,8 +1,8 @@
 #include "store/TextHelpers.h"
 
-#include "app/AppError.h"
-#include "app/LoginContext.h"
-#include "app/ProcessLocale.h"
+#include "core/AppError.h"
+#include "core/LoginContext.h"
+#include "core/ProcessLocale.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 // listings (50 pages) and 3,000 pictures. Prints the listings stored per second and the
 // picture phase with the bounded pool against one download at a time.
 
-#include "app/LoginContext.h"
-#include "app/ProcessLocale.h"
+#include "core/LoginContext.h"
+#include "core/ProcessLocale.h"
 #include "exchange/ExchangeProgress.h"
 #include "exchange/HttpClient.h"
 #include "exchange/ListingDownloader.h"

@@ -2,9 +2,9 @@
 // reads every row into the row cache and renders the current pages), a page turn (which
 // renders from the cache), and, for comparison, a bare query reading the same twelve
 // columns of the same rows.
-#include "app/LoginContext.h"
-#include "app/ProcessLocale.h"
-#include "app/ProgramInfo.h"
+#include "core/LoginContext.h"
+#include "core/ProcessLocale.h"
+#include "core/ProgramInfo.h"
 #include "store/Database.h"
 #include "tests/support/SampleData.h"
 #include "ui/main/ListKinds.h"

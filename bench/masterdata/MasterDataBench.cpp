@@ -3,7 +3,7 @@
 // transaction, and against the old way of one autocommitted statement on a fresh
 // connection per row.
 
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 #include "exchange/HttpClient.h"
 #include "exchange/MasterDataLoader.h"
 #include "exchange/XmlRecordParser.h"

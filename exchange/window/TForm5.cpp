@@ -1,6 +1,6 @@
 #include "exchange/window/TForm5.h"
 
-#include "app/ErrorGuard.h"
+#include "core/ErrorGuard.h"
 #include "exchange/HttpClient.h"
 #include "exchange/PictureDownloadPool.h"
 #include "store/Database.h"

@@ -1,5 +1,5 @@
-#include "app/AppError.h"
-#include "app/ProcessLocale.h"
+#include "core/AppError.h"
+#include "core/ProcessLocale.h"
 #include "exchange/InsertRecords.h"
 #include "store/Database.h"
 #include "store/DatabaseError.h"

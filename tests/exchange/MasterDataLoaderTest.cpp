@@ -1,4 +1,4 @@
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 #include "exchange/HttpClient.h"
 #include "exchange/MasterDataLoader.h"
 #include "store/Database.h"

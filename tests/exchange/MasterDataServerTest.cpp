@@ -1,6 +1,6 @@
 // The master data step against our auction-house server.
 
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 #include "exchange/HttpClient.h"
 #include "exchange/MasterDataLoader.h"
 #include "store/Database.h"

@@ -4,7 +4,7 @@
 #include "store/Transaction.h"
 #include "tests/support/TempProgramDir.h"
 
-#include "app/ProcessLocale.h"
+#include "core/ProcessLocale.h"
 
 #include <QFile>
 #include <QFileInfo>

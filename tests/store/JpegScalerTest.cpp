@@ -1,7 +1,7 @@
 #include "store/JpegScaler.h"
 #include "tests/support/TempProgramDir.h"
 
-#include "app/AppError.h"
+#include "core/AppError.h"
 
 #include <QFile>
 #include <QImage>

@@ -2,7 +2,7 @@
 #include "store/PictureNames.h"
 #include "tests/support/TempProgramDir.h"
 
-#include "app/AppError.h"
+#include "core/AppError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "tests/support/ServerFixture.h"
 
-#include "app/LoginContext.h"
-#include "app/ProcessLocale.h"
-#include "app/ProgramInfo.h"
+#include "core/LoginContext.h"
+#include "core/ProcessLocale.h"
+#include "core/ProgramInfo.h"
 #include "store/Database.h"
 #include "store/DbValues.h"
 #include "store/PictureFolder.h"

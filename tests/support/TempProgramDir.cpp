@@ -1,8 +1,8 @@
 #include "tests/support/TempProgramDir.h"
 
-#include "app/LoginContext.h"
-#include "app/ProcessLocale.h"
-#include "app/ProgramInfo.h"
+#include "core/LoginContext.h"
+#include "core/ProcessLocale.h"
+#include "core/ProgramInfo.h"
 
 #include <QFile>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #include "tools/screenshots/AccountWindowShots.h"
 
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 #include "store/Accounts.h"
 #include "ui/accounts/TForm12.h"
 #include "ui/accounts/TForm3.h"

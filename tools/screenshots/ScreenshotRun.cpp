@@ -1,8 +1,8 @@
 #include "tools/screenshots/ScreenshotRun.h"
 
-#include "app/LoginContext.h"
-#include "app/ProcessLocale.h"
-#include "app/ProgramInfo.h"
+#include "core/LoginContext.h"
+#include "core/ProcessLocale.h"
+#include "core/ProgramInfo.h"
 #include "store/Database.h"
 #include "tests/support/SampleData.h"
 #include "tools/screenshots/AccountWindowShots.h"

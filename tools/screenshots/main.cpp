@@ -1,6 +1,6 @@
 // Drives the real windows headless on sample data and saves pictures of them:
 //   screenshots <output folder>
-#include "app/ProgramInfo.h"
+#include "core/ProgramInfo.h"
 #include "tools/screenshots/ScreenshotRun.h"
 
 #include <QApplication>

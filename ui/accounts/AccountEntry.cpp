@@ -1,6 +1,6 @@
 #include "ui/accounts/AccountEntry.h"
 
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 
 QString AccountEntry::caption(const LoginContext &context) const
 {

@@ -1,7 +1,7 @@
 #include "ui/accounts/LoginContextFiller.h"
 
-#include "app/LoginContext.h"
-#include "app/ProgramInfo.h"
+#include "core/LoginContext.h"
+#include "core/ProgramInfo.h"
 #include "store/Database.h"
 #include "store/Statement.h"
 

@@ -1,6 +1,6 @@
 #include "ui/accounts/PasswordChange.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "ui/accounts/AccountStore.h"
 
 bool PasswordChange::run(const AccountEntry &account)

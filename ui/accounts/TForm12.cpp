@@ -1,8 +1,8 @@
 #include "ui/accounts/TForm12.h"
 
-#include "app/ErrorGuard.h"
-#include "app/LoginContext.h"
-#include "app/Prompter.h"
+#include "core/ErrorGuard.h"
+#include "core/LoginContext.h"
+#include "core/Prompter.h"
 #include "ui/accounts/TForm3.h"
 
 #include "ui/widgets/DialogParts.h"

@@ -1,14 +1,14 @@
 #include "ui/accounts/TForm2.h"
 #include "ui/accounts/TForm3.h"
 
-#include "app/ErrorGuard.h"
-#include "app/LoginContext.h"
-#include "app/ProgramInfo.h"
+#include "core/ErrorGuard.h"
+#include "core/LoginContext.h"
+#include "core/ProgramInfo.h"
 #include "store/AuctionHouseNames.h"
 #include "store/PictureFolder.h"
 #include "ui/accounts/LoginContextFiller.h"
 #include "ui/accounts/PasswordChange.h"
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "ui/main/MainWindowIcons.h"
 #include "ui/main/TForm1.h"
 

@@ -1,8 +1,8 @@
 #include "ui/accounts/TForm3.h"
 
-#include "app/ErrorGuard.h"
-#include "app/LoginContext.h"
-#include "app/Prompter.h"
+#include "core/ErrorGuard.h"
+#include "core/LoginContext.h"
+#include "core/Prompter.h"
 #include "exchange/AccountCheck.h"
 #include "exchange/HttpClient.h"
 #include "exchange/window/TForm5.h"

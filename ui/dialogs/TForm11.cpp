@@ -1,7 +1,7 @@
 #include "ui/dialogs/TForm11.h"
 
-#include "app/ErrorGuard.h"
-#include "app/Prompter.h"
+#include "core/ErrorGuard.h"
+#include "core/Prompter.h"
 #include "store/OptionFile.h"
 
 #include <QCheckBox>

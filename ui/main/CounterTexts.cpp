@@ -1,6 +1,6 @@
 #include "ui/main/CounterTexts.h"
 
-#include "app/ProgramInfo.h"
+#include "core/ProgramInfo.h"
 #include "ui/main/ListKinds.h"
 #include "ui/main/ListPaging.h"
 

@@ -1,6 +1,6 @@
 #include "ui/main/DataAge.h"
 
-#include "app/ProcessLocale.h"
+#include "core/ProcessLocale.h"
 #include "store/TextHelpers.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "ui/main/FieldRows.h"
 
-#include "app/ProcessLocale.h"
+#include "core/ProcessLocale.h"
 
 int FieldRows::appendRow()
 {

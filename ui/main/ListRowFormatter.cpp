@@ -1,7 +1,7 @@
 #include "ui/main/ListRowFormatter.h"
 
-#include "app/AppError.h"
-#include "app/ProcessLocale.h"
+#include "core/AppError.h"
+#include "core/ProcessLocale.h"
 #include "store/PictureNames.h"
 #include "store/TextHelpers.h"
 #include "ui/main/ListKinds.h"

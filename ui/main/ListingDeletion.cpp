@@ -1,6 +1,6 @@
 #include "ui/main/ListingDeletion.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "store/PictureFolder.h"
 #include "store/Statement.h"
 #include "ui/main/ListKinds.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 
 // The prompter of the running program: real message boxes, input boxes and file dialogs.
 class WidgetPrompter final : public Prompter {

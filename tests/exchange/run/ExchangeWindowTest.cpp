@@ -1,4 +1,4 @@
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 #include "exchange/PictureDownloadPool.h"
 #include "exchange/window/TForm5.h"
 #include "store/Database.h"

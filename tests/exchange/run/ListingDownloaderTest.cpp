@@ -1,6 +1,6 @@
 #include "RecordingProgress.h"
 
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 #include "exchange/HttpClient.h"
 #include "exchange/ListingDownloader.h"
 #include "exchange/PictureDownloadPool.h"

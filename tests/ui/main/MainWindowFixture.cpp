@@ -1,6 +1,6 @@
 #include "tests/ui/main/MainWindowFixture.h"
 
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 #include "store/Statement.h"
 #include "ui/main/ListPanel.h"
 

@@ -1,5 +1,5 @@
-#include "app/LoginContext.h"
-#include "app/ProcessLocale.h"
+#include "core/LoginContext.h"
+#include "core/ProcessLocale.h"
 #include "store/Statement.h"
 #include "tests/ui/main/MainWindowFixture.h"
 #include "ui/main/ListKinds.h"

@@ -1,4 +1,4 @@
-#include "app/AppError.h"
+#include "core/AppError.h"
 #include "exchange/AccountCheck.h"
 
 #include <gtest/gtest.h>

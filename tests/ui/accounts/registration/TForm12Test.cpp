@@ -1,4 +1,4 @@
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 #include "store/AuctionHouseNames.h"
 #include "store/Database.h"
 #include "store/Statement.h"

@@ -1,4 +1,4 @@
-#include "app/ProcessLocale.h"
+#include "core/ProcessLocale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/AppError.h"
-#include "app/ErrorGuard.h"
+#include "core/AppError.h"
+#include "core/ErrorGuard.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 
 namespace {
 LoginContext &instance()
@@ -31,4 +31,16 @@ void LoginContext::setAuctionHouseName(int id, const QString &houseName)
     if (id < 0 || id >= AuctionHouseNameCount)
         return;
     AuctionHouseNames[static_cast<size_t>(id)] = houseName;
+}
+
+AccountSession LoginContext::session() const
+{
+    AccountSession session;
+    session.house = *this;
+    session.userID = userID;
+    session.usern = usern;
+    session.password = password;
+    session.uid = uid;
+    session.ProgramDir = ProgramDir;
+    return session;
 }

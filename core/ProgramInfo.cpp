@@ -1,4 +1,4 @@
-#include "app/ProgramInfo.h"
+#include "core/ProgramInfo.h"
 
 #include <QDir>
 #include <QFileInfo>

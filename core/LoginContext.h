@@ -1,37 +1,21 @@
 #pragma once
 
+#include "core/AccountSession.h"
+#include "core/AuctionHouse.h"
+
 #include <QString>
 #include <array>
 
 class QWidget;
 
-// The selected auction house and the logged-in account, shared by every window.
+// The selected auction house (the inherited row) and the logged-in account, shared by
+// every window.
 // All access happens on the window thread; background downloads only read it while
 // the modal exchange dialog keeps it unchanged.
-struct LoginContext {
+struct LoginContext : AuctionHouse {
     static constexpr int AuctionHouseNameCount = 101;
 
     QString ProgramDir;
-
-    // Selected auction house (table auktionshaus)
-    QString url;
-    QString name;
-    QString MoneySymbol;
-    std::array<QString, 10> zust{}; // zust1 ... zust10
-    int typ = 0;
-    int zusatzoptionen = 0;
-    int festpreis = 0;
-    int mehrfach_festpreis = 0;
-    int minpreis = 0;
-    int galerie = 0;
-    int startseite = 0;
-    int versandangabe = 0;
-    int versandangabe_extra = 0;
-    int wiedereinstellen = 0;
-    int auktions_shop = 0;
-    int wiedereinstellen_anz = 0;
-    int xml = 0;
-    int aukid = 0;
 
     // Logged-in account (table user)
     int userID = 0;
@@ -47,6 +31,9 @@ struct LoginContext {
     bool SwitchingUser = false;
     // The main window opened by the last login; null before it and after a change of user.
     QWidget *CurrentMainWindow = nullptr;
+
+    // The session of the logged-in account, for the logic a window starts.
+    AccountSession session() const;
 
     // Name of the auction house with the given id, or an empty text outside 0..100.
     QString auctionHouseName(int id) const;

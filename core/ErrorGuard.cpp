@@ -1,7 +1,7 @@
-#include "app/ErrorGuard.h"
+#include "core/ErrorGuard.h"
 
-#include "app/AppError.h"
-#include "app/Prompter.h"
+#include "core/AppError.h"
+#include "core/Prompter.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "app/LoginContext.h"
+#include "core/LoginContext.h"
 
 #include <gtest/gtest.h>
 

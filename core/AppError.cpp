@@ -1,4 +1,4 @@
-#include "app/AppError.h"
+#include "core/AppError.h"
 
 AppError::AppError(const QString &text)
     : std::runtime_error(text.toStdString()), m_text(text)
