@@ -12,24 +12,35 @@
 
 namespace {
 
+// The seller reads German; libcurl's own English text stays only where its detail (the
+// host name, the certificate problem) helps to find the cause.
 QString transportErrorText(CURLcode code, const char *detail)
 {
     const QString curlText = QString::fromLocal8Bit(*detail ? detail : curl_easy_strerror(code));
     switch (code) {
     case CURLE_COULDNT_CONNECT:
-        return QStringLiteral("Verbindung zum Server nicht möglich (%1)").arg(curlText);
+        return QStringLiteral("Verbindung zum Server nicht möglich: Der Server nimmt keine Verbindung an.");
     case CURLE_COULDNT_RESOLVE_HOST:
-        return QStringLiteral("Der Servername ist unbekannt (%1)").arg(curlText);
+    case CURLE_COULDNT_RESOLVE_PROXY:
+        return QStringLiteral("Der Servername ist unbekannt (%1).").arg(curlText);
     case CURLE_OPERATION_TIMEDOUT:
-        return QStringLiteral("Zeitüberschreitung: Der Server antwortet nicht (%1)").arg(curlText);
+        return QStringLiteral("Zeitüberschreitung: Der Server antwortet nicht.");
     case CURLE_PARTIAL_FILE:
     case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
     case CURLE_GOT_NOTHING:
-        return QStringLiteral("Die Verbindung zum Server wurde unterbrochen (%1)").arg(curlText);
+        return QStringLiteral("Die Verbindung zum Server wurde unterbrochen.");
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CONNECT_ERROR:
+        return QStringLiteral("Die sichere Verbindung zum Server ist gescheitert: Sein Zertifikat ist "
+                              "nicht gültig (%1).")
+            .arg(curlText);
     case CURLE_TOO_MANY_REDIRECTS:
-        return QStringLiteral("Zu viele Weiterleitungen (%1)").arg(curlText);
+        return QStringLiteral("Zu viele Weiterleitungen.");
     default:
-        return curlText;
+        return QStringLiteral("Fehler bei der Verbindung zum Server (%1).").arg(curlText);
     }
 }
 
@@ -81,6 +92,7 @@ public:
 
     void setBody(const QByteArray &body)
     {
+        sendOnce();
         m_body = body;
         curl_easy_setopt(m_curl, CURLOPT_POST, 1L);
         curl_easy_setopt(m_curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(m_body.size()));
@@ -89,6 +101,7 @@ public:
 
     void setParts(const QList<FilePart> &parts)
     {
+        sendOnce();
         m_mime = curl_mime_init(m_curl);
         for (const FilePart &part : parts) {
             curl_mimepart *mimePart = curl_mime_addpart(m_mime);
@@ -115,6 +128,15 @@ public:
     }
 
 private:
+    // A POST goes out at most once. On a kept connection that turns out to be dead libcurl
+    // sends the request again on a new one, and a listing would be created twice; a
+    // connection of its own, closed afterwards, leaves nothing to send again.
+    void sendOnce()
+    {
+        curl_easy_setopt(m_curl, CURLOPT_FRESH_CONNECT, 1L);
+        curl_easy_setopt(m_curl, CURLOPT_FORBID_REUSE, 1L);
+    }
+
     void configure()
     {
         curl_easy_setopt(m_curl, CURLOPT_URL, m_url.constData());

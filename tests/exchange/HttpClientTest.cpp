@@ -1,5 +1,6 @@
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"
+#include "tests/support/DroppingPostServer.h"
 #include "tests/support/LocalHttpServer.h"
 
 #include <QDir>
@@ -237,4 +238,56 @@ TEST(HttpClient, DownloadWritesTheFileOnlyWhenComplete)
     EXPECT_FALSE(errorOf([&] { client.download(server.url("/broken"), target); }).isEmpty());
     file.seek(0);
     EXPECT_EQ(file.readAll(), QByteArray("\xFF\xD8 jpeg bytes")) << "a broken download keeps the old file";
+}
+
+TEST(HttpClient, APostGoesOutOnceWhenTheServerDropsTheKeptConnection)
+{
+    DroppingPostServer server;
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    // A GET first leaves a kept connection behind, as the version check does in a run.
+    EXPECT_EQ(client.get(server.url(QStringLiteral("/veltrano/version_check.php"))), QByteArray("ok"));
+    const struct {
+        const char *name;
+        std::function<void()> post;
+    } posts[] = {
+        {"form", [&] { client.post(server.url(QStringLiteral("/asend.php")), "titel=Lampe&"); }},
+        {"multipart",
+            [&] {
+                client.postMultipart(server.url(QStringLiteral("/api/abild.php?auktionid=7")),
+                    {{"bild1", "a.jpg", "image/jpeg", QByteArray(5000, 'j')}});
+            }},
+    };
+    int expectedPosts = 0;
+    for (const auto &post : posts) {
+        SCOPED_TRACE(post.name);
+        EXPECT_EQ(errorOf(post.post), QStringLiteral("Die Verbindung zum Server wurde unterbrochen."));
+        EXPECT_EQ(server.postCount(), ++expectedPosts);
+    }
+    EXPECT_EQ(server.getCount(), 1);
+}
+
+TEST(HttpClient, TransportFailuresReadInGerman)
+{
+    LocalHttpServer server;
+    server.stall("/stalled");
+    Reply broken;
+    broken.body = QByteArray(1000, 'x');
+    broken.dropAfter = 100;
+    server.reply("/broken", broken);
+    const struct {
+        const char *name;
+        QString url;
+        QString text;
+    } cases[] = {
+        {"refused", QStringLiteral("http://127.0.0.1:%1/x").arg(LocalHttpServer::closedPort()),
+            QStringLiteral("Verbindung zum Server nicht möglich: Der Server nimmt keine Verbindung an.")},
+        {"stalled", server.url("/stalled"), QStringLiteral("Zeitüberschreitung: Der Server antwortet nicht.")},
+        {"dropped", server.url("/broken"), QStringLiteral("Die Verbindung zum Server wurde unterbrochen.")},
+    };
+    for (const auto &failure : cases) {
+        SCOPED_TRACE(failure.name);
+        HttpClient client(HttpClient::Kind::ExchangeWindow);
+        client.setStallTimeout(1000);
+        EXPECT_EQ(errorOf([&] { client.get(failure.url); }), failure.text);
+    }
 }

@@ -1,6 +1,7 @@
 #include "exchange/Credentials.h"
 #include "exchange/HttpClient.h"
 #include "exchange/PostForm.h"
+#include "tests/support/DroppingPostServer.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/ScriptedPrompter.h"
 
@@ -112,4 +113,18 @@ TEST(PostForm, FailureShowsTheMessageAndReturnsNothing)
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.text.isEmpty());
     }
+}
+
+TEST(PostForm, DroppedConnectionShowsTheMessageAndSendsTheListingOnce)
+{
+    ScriptedPrompter prompts;
+    DroppingPostServer server;
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    client.get(server.url(QStringLiteral("/veltrano/version_check.php")));
+    prompts.expectMessage(QStringLiteral("Fehler bei der Übertragung: Die Verbindung zum Server wurde unterbrochen."));
+    const PostReply reply = PostForm(client, server.url(QStringLiteral("/asend.php")), {"titel=Lampe"});
+    EXPECT_FALSE(reply.ok);
+    EXPECT_TRUE(reply.text.isEmpty());
+    EXPECT_EQ(server.postCount(), 1);
+    prompts.verify();
 }

@@ -279,7 +279,10 @@ void TForm2::Button3Click()
             return;
         LoginContext &context = loginContext();
         LoginContextFiller(context.ProgramDir).fillAuctionHouse(context, account->aukid);
-        auto *mainWindow = new TForm1(this);
+        // A window of its own, not a child of the login window: Qt counts a window whose
+        // parent is hidden as secondary, and would end the program when a box over it closes.
+        auto *mainWindow = new TForm1;
+        m_mainWindows.emplace_back(mainWindow);
         context.CurrentMainWindow = mainWindow;
         mainWindow->SetUpAccount(account->usern, account->password, account->uid, this);
         context.userID = account->id;

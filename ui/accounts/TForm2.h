@@ -4,7 +4,9 @@
 #include "ui/accounts/AccountStore.h"
 
 #include <QDialog>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QListWidgetItem;
@@ -61,4 +63,6 @@ private:
     AccountStore m_accounts;
     QListWidgetItem *m_selected = nullptr;
     bool m_closing = false;
+    // Every main window opened by a login; a replaced one stays hidden until the end.
+    std::vector<std::unique_ptr<QWidget>> m_mainWindows;
 };

@@ -6,10 +6,28 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace {
+bool canCarryBoxes(const QWidget *window)
+{
+    const Qt::WindowType type = window->windowType();
+    return window->isVisible() && type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen;
+}
+
+// A box always gets a window to belong to. A box of its own, without a parent, counts for
+// Qt as a primary window, and closing it while no other primary window is visible ends the
+// program. No window is active without a window manager, and under one for a moment after
+// another box closed, so the active window alone is not enough.
 QWidget *dialogParent()
 {
-    return QApplication::activeWindow();
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto visible = std::find_if(windows.rbegin(), windows.rend(), canCarryBoxes);
+    return visible == windows.rend() ? nullptr : *visible;
 }
 
 QString titleOrApplication(const QString &title)
