@@ -45,7 +45,10 @@ void RealBoxCloser::closeOpenBox()
     }
     // Only the prompter's own dialogs are closed here; a window under test stays open.
     if (modal->inherits("QInputDialog") || modal->inherits("QFileDialog")) {
-        m_closed.append({modal->windowTitle(), QString(), {}});
+        ClosedBox closed{modal->windowTitle(), QString(), {}};
+        for (QAbstractButton *button : modal->findChildren<QAbstractButton *>())
+            closed.buttons.append(button->text());
+        m_closed.append(closed);
         qobject_cast<QDialog *>(modal)->reject();
     }
 }

@@ -15,15 +15,18 @@
 #include "ui/main/ListRowFormatter.h"
 #include "ui/main/MainWindowIcons.h"
 #include "ui/widgets/TExBar.h"
+#include "ui/widgets/WidgetAccessibility.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -68,6 +71,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Auktionshaus Offline-Tool"));
+    WidgetAccessibility::install();
     for (FieldRows &rows : m_cache)
         rows = FieldRows(ListStore::FieldCount);
     FormCreate();
@@ -322,12 +326,28 @@ void TForm1::SetUpAccount(const QString &usern, const QString &password, const Q
     ProcessLocale::useDecimalComma();
 }
 
+void TForm1::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        placeMaximised();
+    QMainWindow::setVisible(visible);
+}
+
+// Geometry and state are settled before the window system sees the window, so a window
+// manager never gets a first, unmaximised size larger than the screen to place.
+void TForm1::placeMaximised()
+{
+    const QScreen *target = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (target)
+        setGeometry(target->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    setWindowState(windowState() | Qt::WindowMaximized);
     runGuarded([this] { LoadLists(true); });
 }
 

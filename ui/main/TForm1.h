@@ -105,6 +105,9 @@ public:
     // The page label of each list.
     QLabel *pageLabel(int listKind) const;
 
+    // Showing the window opens it maximised on the free area of its screen.
+    void setVisible(bool visible) override;
+
 public slots:
     void ChangeUser();
     void ToolButton5Click();
@@ -118,6 +121,7 @@ protected:
 
 private:
     void FormCreate();
+    void placeMaximised();
     void buildToolBar();
     void buildMenu();
     void buildHeader();

@@ -1,6 +1,7 @@
 #include "TExBar.h"
 
 #include "TFlickerFreePaintBox.h"
+#include "WidgetAccessibility.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -31,6 +32,7 @@ TExBar::TExBar(QWidget *owner)
     viewport()->setAutoFillBackground(true);
     ApplyColors();
     resize(InitialSize);
+    WidgetAccessibility::install();
 }
 
 TExBar::~TExBar()
@@ -298,8 +300,13 @@ void TExBar::MouseUp(const QPoint &point)
         pressed.header->Toggle();
         return;
     }
+    ClickItem(pressed.item);
+}
+
+void TExBar::ClickItem(const TExMenuItem *item)
+{
     // The handler may refill the bar, which frees the entry: nothing of it is used afterwards.
-    const int id = pressed.item->Id();
+    const int id = item->Id();
     emit OnMenuItemClick(this, id);
 }
 

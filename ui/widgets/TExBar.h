@@ -80,6 +80,9 @@ public:
     // Redraws the bar (unless updates are suspended).
     void Redraw();
 
+    // Reports the entry as clicked, as a click with the mouse does.
+    void ClickItem(const TExMenuItem *item);
+
     QFont CaptionFont() const;
     QSize sizeHint() const override;
 

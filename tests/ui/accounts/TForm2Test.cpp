@@ -3,14 +3,20 @@
 #include "core/ProgramInfo.h"
 #include "store/Database.h"
 #include "store/Statement.h"
+#include "tests/support/MainLoopRun.h"
+#include "tests/support/RealBoxCloser.h"
 #include "tests/support/SampleData.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempProgramDir.h"
+#include "ui/accounts/TForm12.h"
 #include "ui/accounts/TForm2.h"
+#include "ui/accounts/TForm3.h"
+#include "ui/dialogs/TForm11.h"
 #include "ui/main/ListKinds.h"
 #include "ui/main/TForm1.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
@@ -413,4 +419,106 @@ TEST_F(LoginWindow, NewOpensTheRegistrationAndTheMasterOpensItsSubAccounts)
     closeNextDialog(&opened);
     main->MultiBenutzerverwaltung1->trigger();
     EXPECT_EQ(opened, QStringLiteral("Form12"));
+}
+
+namespace {
+
+// Runs the action once on the modal dialog of type T as soon as it is open, from a timer
+// inside the dialog's own event loop, as a seller working in it would.
+template <typename T>
+void whenOpen(std::function<void(T &)> action)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(*dialog);
+    });
+    poll->start();
+}
+
+} // namespace
+
+// The boxes below are real ones, closed by a timer. The main window belongs to the hidden
+// login window; a box that Qt counted as the last visible window would end the program
+// when it closes.
+TEST_F(LoginWindow, RealBoxesOverTheMainWindowAndItsSettingsLeaveTheProgramRunning)
+{
+    SampleData(*db).addListing(anna, {ListKinds::Sold, QStringLiteral("Verkaufte Lampe")});
+    openLogin();
+    TForm1 *main = logIn(QStringLiteral("anna"), QStringLiteral("Geheim"));
+    ASSERT_NE(main, nullptr);
+    RealBoxCloser boxes;
+    const MainLoopRun::Outcome outcome = MainLoopRun::run([main] {
+        main->ItemClick(2);
+        QTreeWidget *sold = main->listView(ListKinds::Sold);
+        sold->setCurrentItem(sold->topLevelItem(0));
+        main->ToolButton5->click();
+        whenOpen<TForm11>([](TForm11 &settings) {
+            settings.Edit1->setText(QStringLiteral("viele"));
+            settings.Button1->click();
+            settings.reject();
+        });
+        main->Einstellungen1->trigger();
+    });
+    EXPECT_TRUE(outcome.finished);
+    EXPECT_FALSE(outcome.programEnded());
+    EXPECT_TRUE(main->isVisible());
+    ASSERT_EQ(boxes.texts().size(), 3) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(boxes.texts().mid(0, 2),
+        QStringList({"Wollen Sie diese Auktion wirklich löschen?", "Die Auktion wurde gelöscht!"}));
+    EXPECT_EQ(main->listView(ListKinds::Sold)->topLevelItemCount(), 0);
+}
+
+TEST_F(LoginWindow, RealBoxesInMultiUserManagementAndRegistrationLeaveTheProgramRunning)
+{
+    openLogin();
+    TForm1 *main = logIn(QStringLiteral("chef"), QStringLiteral("master"));
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(main->MultiBenutzerverwaltung1->isEnabled());
+    RealBoxCloser boxes;
+    const MainLoopRun::Outcome outcome = MainLoopRun::run([main] {
+        whenOpen<TForm12>([](TForm12 &management) {
+            management.Button3->click();
+            whenOpen<TForm3>([](TForm3 &registration) {
+                registration.ComboBox1->setCurrentIndex(-1);
+                registration.Button1->click();
+                registration.reject();
+            });
+            management.Button1->click();
+            management.reject();
+        });
+        main->MultiBenutzerverwaltung1->trigger();
+    });
+    EXPECT_TRUE(outcome.finished);
+    EXPECT_FALSE(outcome.programEnded());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(boxes.texts(),
+        QStringList({"Sie haben kein Auktionshaus ausgewählt!", "Bitte wählen Sie das Auktionshaus aus!"}));
+}
+
+TEST_F(LoginWindow, RealBoxesOverTheLoginWindowLeaveTheProgramRunning)
+{
+    openLogin();
+    select(QStringLiteral("bernd"));
+    RealBoxCloser boxes(false);
+    const MainLoopRun::Outcome outcome = MainLoopRun::run([this] {
+        login->Button2->click();
+        whenOpen<TForm3>([](TForm3 &registration) {
+            registration.ComboBox1->setCurrentIndex(-1);
+            registration.Button1->click();
+            registration.reject();
+        });
+        login->Button1->click();
+    });
+    EXPECT_TRUE(outcome.finished);
+    EXPECT_FALSE(outcome.programEnded());
+    EXPECT_TRUE(login->isVisible());
+    EXPECT_EQ(userCount(QStringLiteral("bernd")), 1);
+    EXPECT_EQ(boxes.texts(),
+        QStringList({"Benutzer aus dem System entfernen?", "Bitte wählen Sie das Auktionshaus aus!"}));
 }

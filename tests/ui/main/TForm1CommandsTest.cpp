@@ -6,6 +6,8 @@
 #include "ui/main/ListPanel.h"
 #include "ui/widgets/TExBar.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -13,9 +15,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWindow>
 #include <optional>
 
 namespace {
@@ -262,4 +266,89 @@ TEST_F(Commands, ClosingTheMainWindowEndsTheProgram)
     QTimer::singleShot(0, form.get(), [this] { form->Beenden1->trigger(); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Commands, TheWindowOpensMaximisedWithinTheFreeAreaOfItsScreen)
+{
+    form = std::make_unique<TForm1>();
+    form->setExchangeWindowRunner([](TForm5 &) {});
+    form->createWinId();
+    // What the window system is given when the window first appears.
+    Qt::WindowStates firstStates;
+    QRect firstGeometry;
+    QObject::connect(form->windowHandle(), &QWindow::visibleChanged, form.get(), [&](bool visible) {
+        if (visible && firstGeometry.isNull()) {
+            firstStates = form->windowHandle()->windowStates();
+            firstGeometry = form->windowHandle()->geometry();
+        }
+    });
+    form->SetUpAccount(QStringLiteral("verkaeufer"), QStringLiteral("geheim"), QStringLiteral("u77"), nullptr);
+    loginContext().userID = userID;
+    form->show();
+    QCoreApplication::processEvents();
+    const QRect available = form->screen()->availableGeometry();
+    EXPECT_TRUE(firstStates.testFlag(Qt::WindowMaximized));
+    EXPECT_TRUE(available.contains(firstGeometry)) << firstGeometry.width() << "x" << firstGeometry.height();
+    EXPECT_TRUE(form->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_TRUE(available.contains(form->frameGeometry()));
+}
+
+namespace {
+// The first part below root with that name, searched depth first.
+QAccessibleInterface *accessiblePart(QAccessibleInterface *root, const QString &name)
+{
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface *part = root->child(i);
+        if (!part)
+            continue;
+        if (part->text(QAccessible::Name) == name)
+            return part;
+        if (QAccessibleInterface *inner = accessiblePart(part, name))
+            return inner;
+    }
+    return nullptr;
+}
+} // namespace
+
+TEST_F(Commands, SideBarEntriesAreFoundAndPressedThroughTheAccessibilityInterface)
+{
+    addListing({ListKinds::Sold, QStringLiteral("Verkaufte Lampe")});
+    openWindow();
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.get());
+    ASSERT_NE(window, nullptr);
+    QAccessibleInterface *group = accessiblePart(window, QStringLiteral("Meine Auktionen"));
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->role(), QAccessible::Grouping);
+    EXPECT_EQ(group->childCount(), 5);
+
+    QAccessibleInterface *sold = accessiblePart(window, QStringLiteral("Verkaufte Auktionen (1)"));
+    ASSERT_NE(sold, nullptr);
+    EXPECT_EQ(sold->role(), QAccessible::PushButton);
+    EXPECT_EQ(sold->text(QAccessible::Description), QStringLiteral("Übersicht über verkaufte Auktionen"));
+    EXPECT_EQ(sold->parent(), group);
+    EXPECT_EQ(group->indexOfChild(sold), 2);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(form->sideBar())->rect().contains(sold->rect()));
+    ASSERT_NE(sold->actionInterface(), nullptr);
+    EXPECT_EQ(sold->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    sold->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form->visibleListKind(), ListKinds::Sold);
+
+    form->sideBar()->SetAnimate(false);
+    group->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(group->state().collapsed);
+    EXPECT_EQ(group->childCount(), 0);
+}
+
+TEST_F(Commands, TheTransferButtonIsPressedThroughTheAccessibilityInterface)
+{
+    openWindow();
+    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(form->ToolButton7);
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(button->actionInterface(), nullptr);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Übertragung"));
+    EXPECT_TRUE(button->state().hasPopup);
+    EXPECT_EQ(button->actionInterface()->actionNames(),
+        QStringList({QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::showMenuAction()}));
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form->lastTransferRequest(), (TForm1::TransferFlags{true, true, true, false}));
 }
