@@ -40,10 +40,15 @@ int TExBarAccessible::indexOfChild(const QAccessibleInterface *child) const
 
 QAccessibleInterface *TExBarAccessible::childAt(int x, int y) const
 {
-    for (int i = 0; i < childCount(); ++i) {
-        QAccessibleInterface *groupPart = child(i);
-        if (groupPart->rect().contains(x, y))
-            return groupPart;
+    return childContaining(*this, x, y);
+}
+
+QAccessibleInterface *TExBarAccessible::childContaining(const QAccessibleInterface &parent, int x, int y)
+{
+    for (int i = 0; i < parent.childCount(); ++i) {
+        QAccessibleInterface *part = parent.child(i);
+        if (part && part->rect().contains(x, y))
+            return part;
     }
     return nullptr;
 }

@@ -20,6 +20,8 @@ public:
 
     // The interface of a group (itemIndex -1) or an entry, made once and kept by Qt.
     QAccessibleInterface *part(int groupIndex, int itemIndex) const;
+    // The child of parent whose rectangle holds the screen point, or none.
+    static QAccessibleInterface *childContaining(const QAccessibleInterface &parent, int x, int y);
 
 private:
     TExBar *bar() const;

@@ -44,12 +44,7 @@ QWindow *TExBarPartAccessible::window() const
 
 QAccessibleInterface *TExBarPartAccessible::childAt(int x, int y) const
 {
-    for (int i = 0; i < childCount(); ++i) {
-        QAccessibleInterface *entry = child(i);
-        if (entry->rect().contains(x, y))
-            return entry;
-    }
-    return nullptr;
+    return TExBarAccessible::childContaining(*this, x, y);
 }
 
 QAccessibleInterface *TExBarPartAccessible::parent() const

@@ -1,11 +1,13 @@
 #include "core/LoginContext.h"
 #include "core/ProcessLocale.h"
 #include "core/ProgramInfo.h"
+#include "exchange/window/TForm5.h"
 #include "store/Database.h"
 #include "store/Statement.h"
 #include "tests/support/MainLoopRun.h"
 #include "tests/support/RealBoxCloser.h"
 #include "tests/support/SampleData.h"
+#include "tests/support/ServerFixture.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempProgramDir.h"
 #include "ui/accounts/TForm12.h"
@@ -441,6 +443,24 @@ void whenOpen(std::function<void(T &)> action)
     poll->start();
 }
 
+// The scenario ran to its end, Qt never decided to end the program, and the window is there.
+void expectStillRunning(const MainLoopRun::Outcome &outcome, const QWidget &window)
+{
+    EXPECT_TRUE(outcome.finished);
+    EXPECT_FALSE(outcome.programEnded());
+    EXPECT_TRUE(window.isVisible());
+}
+
+// In the registration window that opens next: a try without an auction house, then Cancel.
+void registerWithoutAnAuctionHouse()
+{
+    whenOpen<TForm3>([](TForm3 &registration) {
+        registration.ComboBox1->setCurrentIndex(-1);
+        registration.Button1->click();
+        registration.reject();
+    });
+}
+
 } // namespace
 
 // The boxes below are real ones, closed by a timer. The main window belongs to the hidden
@@ -465,9 +485,7 @@ TEST_F(LoginWindow, RealBoxesOverTheMainWindowAndItsSettingsLeaveTheProgramRunni
         });
         main->Einstellungen1->trigger();
     });
-    EXPECT_TRUE(outcome.finished);
-    EXPECT_FALSE(outcome.programEnded());
-    EXPECT_TRUE(main->isVisible());
+    expectStillRunning(outcome, *main);
     ASSERT_EQ(boxes.texts().size(), 3) << boxes.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(boxes.texts().mid(0, 2),
         QStringList({"Wollen Sie diese Auktion wirklich löschen?", "Die Auktion wurde gelöscht!"}));
@@ -484,19 +502,13 @@ TEST_F(LoginWindow, RealBoxesInMultiUserManagementAndRegistrationLeaveTheProgram
     const MainLoopRun::Outcome outcome = MainLoopRun::run([main] {
         whenOpen<TForm12>([](TForm12 &management) {
             management.Button3->click();
-            whenOpen<TForm3>([](TForm3 &registration) {
-                registration.ComboBox1->setCurrentIndex(-1);
-                registration.Button1->click();
-                registration.reject();
-            });
+            registerWithoutAnAuctionHouse();
             management.Button1->click();
             management.reject();
         });
         main->MultiBenutzerverwaltung1->trigger();
     });
-    EXPECT_TRUE(outcome.finished);
-    EXPECT_FALSE(outcome.programEnded());
-    EXPECT_TRUE(main->isVisible());
+    expectStillRunning(outcome, *main);
     EXPECT_EQ(boxes.texts(),
         QStringList({"Sie haben kein Auktionshaus ausgewählt!", "Bitte wählen Sie das Auktionshaus aus!"}));
 }
@@ -508,17 +520,42 @@ TEST_F(LoginWindow, RealBoxesOverTheLoginWindowLeaveTheProgramRunning)
     RealBoxCloser boxes(false);
     const MainLoopRun::Outcome outcome = MainLoopRun::run([this] {
         login->Button2->click();
-        whenOpen<TForm3>([](TForm3 &registration) {
-            registration.ComboBox1->setCurrentIndex(-1);
-            registration.Button1->click();
-            registration.reject();
-        });
+        registerWithoutAnAuctionHouse();
         login->Button1->click();
     });
-    EXPECT_TRUE(outcome.finished);
-    EXPECT_FALSE(outcome.programEnded());
-    EXPECT_TRUE(login->isVisible());
+    expectStillRunning(outcome, *login);
     EXPECT_EQ(userCount(QStringLiteral("bernd")), 1);
     EXPECT_EQ(boxes.texts(),
         QStringList({"Benutzer aus dem System entfernen?", "Bitte wählen Sie das Auktionshaus aus!"}));
+}
+
+TEST(LoginWindowTransfer, RealBoxesOfAFailedTransferRunLeaveTheProgramRunning)
+{
+    ServerFixture fixture;
+    fixture.server().setFault(QStringLiteral("/api/XMLDaten.php"), AuctionHouseServer::Fault::Refuse);
+    RealBoxCloser boxes;
+    TForm2 login(fixture.dir().path());
+    login.show();
+    const QList<QListWidgetItem *> entries =
+        login.ListView1->findItems(fixture.user() + QStringLiteral("  ("), Qt::MatchStartsWith);
+    ASSERT_EQ(entries.size(), 1);
+    login.ListView1->setCurrentItem(entries.first());
+    login.Edit1->setText(fixture.password());
+    login.Button3->click();
+    auto *main = qobject_cast<TForm1 *>(loginContext().CurrentMainWindow);
+    ASSERT_NE(main, nullptr);
+    // The exchange window runs at once and is closed by the seller once its run returned.
+    main->setExchangeWindowRunner([](TForm5 &exchange) {
+        exchange.Timer1->setInterval(0);
+        QObject::connect(&exchange, &TForm5::runFinished, &exchange,
+            [&exchange] { QTimer::singleShot(0, &exchange, [&exchange] { exchange.close(); }); });
+        exchange.exec();
+    });
+    const MainLoopRun::Outcome outcome = MainLoopRun::run([main] { main->ToolButton7->click(); });
+    expectStillRunning(outcome, *main);
+    ASSERT_GE(boxes.texts().size(), 2) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(boxes.texts().first().startsWith(QStringLiteral("Es besteht keine Verbindung zum Server!")))
+        << boxes.texts().first().toStdString();
+    EXPECT_EQ(boxes.texts().last(),
+        QStringLiteral("Die Übertragung ist nun abgeschlossen, Sie können nun das Fenster schließen!"));
 }
