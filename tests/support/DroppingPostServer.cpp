@@ -1,5 +1,7 @@
 #include "tests/support/DroppingPostServer.h"
 
+#include <QList>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>

@@ -1,8 +1,8 @@
 #include "WidgetAccessibility.h"
 
-#include "MenuToolButtonAccessible.h"
 #include "TExBar.h"
 #include "TExBarAccessible.h"
+#include "ToolButtonAccessible.h"
 
 #include <QToolButton>
 
@@ -11,9 +11,8 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 {
     if (auto *bar = qobject_cast<TExBar *>(object))
         return new TExBarAccessible(bar);
-    auto *button = qobject_cast<QToolButton *>(object);
-    if (button && button->menu() && button->popupMode() == QToolButton::MenuButtonPopup)
-        return new MenuToolButtonAccessible(button);
+    if (auto *button = qobject_cast<QToolButton *>(object))
+        return new ToolButtonAccessible(button);
     return nullptr;
 }
 } // namespace

@@ -468,7 +468,10 @@ void registerWithoutAnAuctionHouse()
 // when it closes.
 TEST_F(LoginWindow, RealBoxesOverTheMainWindowAndItsSettingsLeaveTheProgramRunning)
 {
-    SampleData(*db).addListing(anna, {ListKinds::Sold, QStringLiteral("Verkaufte Lampe")});
+    SampleData::Listing lamp;
+    lamp.listKind = ListKinds::Sold;
+    lamp.titel = QStringLiteral("Verkaufte Lampe");
+    SampleData(*db).addListing(anna, lamp);
     openLogin();
     TForm1 *main = logIn(QStringLiteral("anna"), QStringLiteral("Geheim"));
     ASSERT_NE(main, nullptr);
@@ -477,7 +480,7 @@ TEST_F(LoginWindow, RealBoxesOverTheMainWindowAndItsSettingsLeaveTheProgramRunni
         main->ItemClick(2);
         QTreeWidget *sold = main->listView(ListKinds::Sold);
         sold->setCurrentItem(sold->topLevelItem(0));
-        main->ToolButton5->click();
+        main->Artikelloeschen1->trigger();
         whenOpen<TForm11>([](TForm11 &settings) {
             settings.Edit1->setText(QStringLiteral("viele"));
             settings.Button1->click();

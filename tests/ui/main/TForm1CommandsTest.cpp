@@ -312,7 +312,10 @@ QAccessibleInterface *accessiblePart(QAccessibleInterface *root, const QString &
 
 TEST_F(Commands, SideBarEntriesAreFoundAndPressedThroughTheAccessibilityInterface)
 {
-    addListing({ListKinds::Sold, QStringLiteral("Verkaufte Lampe")});
+    SampleData::Listing lamp;
+    lamp.listKind = ListKinds::Sold;
+    lamp.titel = QStringLiteral("Verkaufte Lampe");
+    addListing(lamp);
     openWindow();
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.get());
     ASSERT_NE(window, nullptr);
