@@ -23,6 +23,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -333,13 +334,19 @@ void TForm1::setVisible(bool visible)
     QMainWindow::setVisible(visible);
 }
 
-// Geometry and state are settled before the window system sees the window, so a window
-// manager never gets a first, unmaximised size larger than the screen to place.
+// Geometry and state are settled before the window system sees the window. The lists,
+// header and status line together ask for more width than a small screen has; a window
+// manager cannot maximise a window whose minimum size exceeds the screen and leaves it
+// partly off it, so the minimum is bounded by the screen's free area.
 void TForm1::placeMaximised()
 {
     const QScreen *target = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (target)
-        setGeometry(target->availableGeometry());
+    if (target) {
+        const QRect available = target->availableGeometry();
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        setMinimumSize(minimumSizeHint().boundedTo(available.size()));
+        setGeometry(available);
+    }
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 

@@ -44,6 +44,14 @@ int MainWindowFixture::addListing(SampleData::Listing listing)
     return data->addListing(userID, listing);
 }
 
+int MainWindowFixture::addListing(int listKind, const QString &titel)
+{
+    SampleData::Listing listing;
+    listing.listKind = listKind;
+    listing.titel = titel;
+    return addListing(listing);
+}
+
 int MainWindowFixture::listingCount(int listKind)
 {
     return Statement::scalar(*db, QStringLiteral("SELECT count(*) FROM auktionen WHERE userID=:u AND artliste=:k"),

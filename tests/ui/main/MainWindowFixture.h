@@ -21,6 +21,8 @@ protected:
     // Creates, sets up and shows the main window, as a login does.
     TForm1 &openWindow(int aukid = 11);
     int addListing(SampleData::Listing listing);
+    // A listing with only its list and title given.
+    int addListing(int listKind, const QString &titel);
     int listingCount(int listKind);
     QTreeWidgetItem *row(int listKind, int index) const;
     int rowCount(int listKind) const;
