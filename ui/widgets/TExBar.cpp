@@ -3,6 +3,7 @@
 #include "TFlickerFreePaintBox.h"
 #include "WidgetAccessibility.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
@@ -101,8 +102,12 @@ void TExBar::EndUpdate()
 {
     if (m_updateCount == 0)
         return;
-    if (--m_updateCount == 0)
+    if (--m_updateCount == 0) {
         Realign();
+        // Assistive tools read the groups and entries anew.
+        QAccessibleEvent refilled(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&refilled);
+    }
 }
 
 void TExBar::Clear()

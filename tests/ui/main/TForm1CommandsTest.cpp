@@ -342,6 +342,13 @@ TEST_F(Commands, SideBarEntriesAreFoundAndPressedThroughTheAccessibilityInterfac
     group->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(group->state().collapsed);
     EXPECT_EQ(group->childCount(), 0);
+
+    // Refilling the bar keeps the parts a reader holds, now showing the new entries.
+    addListing(ListKinds::Sold, QStringLiteral("Zweite Lampe"));
+    form->LoadLists(true);
+    EXPECT_TRUE(sold->isValid());
+    EXPECT_EQ(sold->text(QAccessible::Name), QStringLiteral("Verkaufte Auktionen (2)"));
+    EXPECT_EQ(group->childCount(), 5);
 }
 
 TEST_F(Commands, TheTransferButtonIsPressedThroughTheAccessibilityInterface)
