@@ -1,8 +1,11 @@
 #include "exchange/window/TForm5.h"
 
 #include "core/ErrorGuard.h"
+#include "core/LoginContext.h"
+#include "core/Prompter.h"
 #include "exchange/HttpClient.h"
 #include "exchange/PictureDownloadPool.h"
+#include "exchange/TransferLock.h"
 #include "store/Database.h"
 
 #include "ui/widgets/DialogParts.h"
@@ -128,6 +131,14 @@ void TForm5::Timer1Timer()
 
 void TForm5::RunExchange()
 {
+    // Never interleaves with an unattended run on the same database.
+    TransferLock lock(loginContext().ProgramDir);
+    if (!lock.acquire(0)) {
+        prompter().showMessage(TransferLock::busyMessage(), {}, Prompter::Kind::Warning);
+        emit runFinished();
+        done(QDialog::Rejected);
+        return;
+    }
     m_running = true;
     ExchangeRun run(*m_client, *m_db, *this, picturePool());
     runGuarded([&] { run.RunExchange(settings); });
