@@ -1,5 +1,6 @@
 #include "core/ProgramInfo.h"
 #include "core/Prompter.h"
+#include "app/CommandLine.h"
 #include "app/VeltranoApplication.h"
 #include "app/WindowRegistry.h"
 #include "exchange/PictureDownloadPool.h"
@@ -10,6 +11,9 @@
 
 int main(int argc, char *argv[])
 {
+    // With arguments: help, version or a transfer run without windows.
+    if (argc > 1)
+        return CommandLine::run(argc, argv);
     VeltranoApplication app(argc, argv);
     WidgetPrompter dialogs;
     setPrompter(&dialogs);

@@ -9,6 +9,9 @@
 #ifndef VELTRANO_UPDATE_SERVER_URL
 #define VELTRANO_UPDATE_SERVER_URL VELTRANO_DEFAULT_SERVER_URL
 #endif
+#ifndef VELTRANO_UPDATE_PUBLIC_KEY
+#error "the build sets VELTRANO_UPDATE_PUBLIC_KEY"
+#endif
 
 namespace ProgramInfo {
 
@@ -39,6 +42,11 @@ QString updateServerUrl()
 void overrideUpdateServerUrl(const QString &url)
 {
     updateServerOverride() = url;
+}
+
+QString updatePublicKeyHex()
+{
+    return QStringLiteral(VELTRANO_UPDATE_PUBLIC_KEY);
 }
 
 QString withTrailingSeparator(const QString &dir)

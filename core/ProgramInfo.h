@@ -17,6 +17,8 @@ QString updateServerUrl();
 // Points the version check and update downloads at another server (tests and the demo
 // set-up); an empty text restores the build's address.
 void overrideUpdateServerUrl(const QString &url);
+// The Ed25519 public key (64 hex digits) that every update file must be signed with.
+QString updatePublicKeyHex();
 // Directory of the executable with one trailing "/"; falls back to the per-user data
 // directory when the executable's directory is not writable.
 QString resolveProgramDir(const QString &executableDir, const QString &fallbackDir);

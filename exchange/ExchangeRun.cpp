@@ -1,14 +1,13 @@
 #include "exchange/ExchangeRun.h"
 
 #include "core/LoginContext.h"
-#include "core/ProgramInfo.h"
 #include "core/Prompter.h"
 #include "exchange/ExchangeProgress.h"
 #include "exchange/HttpClient.h"
 #include "exchange/ListingDownloader.h"
 #include "exchange/MasterDataLoader.h"
+#include "exchange/SoftwareUpdate.h"
 #include "exchange/TransferListUploader.h"
-#include "exchange/UrlEncode.h"
 #include "store/Cp1252.h"
 #include "store/Database.h"
 #include "store/OptionFile.h"
@@ -24,8 +23,7 @@ ExchangeRun::ExchangeRun(HttpClient &client, Database &db, ExchangeProgress &pro
 
 QString ExchangeRun::versionCheckUrl()
 {
-    return ProgramInfo::updateServerUrl() + QStringLiteral("/veltrano/version_check.php?soft=")
-        + UrlEncode(loginContext().name) + QStringLiteral("&version=") + ProgramInfo::version();
+    return SoftwareUpdate::versionCheckUrl(loginContext().name);
 }
 
 void ExchangeRun::RunExchange(const Settings &settings)

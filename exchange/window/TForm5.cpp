@@ -1,8 +1,11 @@
 #include "exchange/window/TForm5.h"
 
 #include "core/ErrorGuard.h"
+#include "core/LoginContext.h"
+#include "core/Prompter.h"
 #include "exchange/HttpClient.h"
 #include "exchange/PictureDownloadPool.h"
+#include "exchange/TransferLock.h"
 #include "store/Database.h"
 
 #include "ui/widgets/DialogParts.h"
@@ -19,19 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel *label(const QString &text, QWidget *parent, const char *name, bool bold = false)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setWordWrap(true);
-    if (bold) {
-        QFont font = l->font();
-        font.setBold(true);
-        l->setFont(font);
-    }
-    return l;
-}
-
 PictureDownloadPool &picturePool()
 {
     // Tests and tools without an installed pool still get one that lives for the process.
@@ -63,15 +53,15 @@ void TForm5::buildControls()
 {
     QWidget *side = DialogParts::whiteSidePanel(this, 170);
     auto *sideLayout = new QVBoxLayout(side);
-    sideLayout->addWidget(label(QStringLiteral("Serverabgleich"), side, "Label1", true));
-    auto *logo = label(QString(), side, "Image1");
+    sideLayout->addWidget(DialogParts::namedLabel(QStringLiteral("Serverabgleich"), side, "Label1", true));
+    auto *logo = DialogParts::namedLabel(QString(), side, "Image1");
     logo->setPixmap(QPixmap(WidgetArtwork::GroupTasks));
     sideLayout->addWidget(logo);
-    sideLayout->addWidget(
-        label(QStringLiteral("Für den Serverabgleich muss eine stehende Internetverbindung bestehen"), side, "Label2"));
+    sideLayout->addWidget(DialogParts::namedLabel(
+        QStringLiteral("Für den Serverabgleich muss eine stehende Internetverbindung bestehen"), side, "Label2"));
     sideLayout->addStretch();
 
-    StatusLabel = label(QStringLiteral("Verbinde zum Auktionshaus ...."), this, "Label5");
+    StatusLabel = DialogParts::namedLabel(QStringLiteral("Verbinde zum Auktionshaus ...."), this, "Label5");
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
@@ -84,20 +74,20 @@ void TForm5::buildControls()
     ProgressBar2->setTextVisible(false);
 
     auto *bars = new QGridLayout;
-    bars->addWidget(label(QStringLiteral("0%"), this, "Label6"), 0, 0);
+    bars->addWidget(DialogParts::namedLabel(QStringLiteral("0%"), this, "Label6"), 0, 0);
     bars->addWidget(ProgressBar1, 0, 1);
-    bars->addWidget(label(QStringLiteral("100%"), this, "Label7"), 0, 2);
-    bars->addWidget(label(QStringLiteral("Bilderdownload ...."), this, "Label8"), 1, 1);
-    bars->addWidget(label(QStringLiteral("0%"), this, "Label9"), 2, 0);
+    bars->addWidget(DialogParts::namedLabel(QStringLiteral("100%"), this, "Label7"), 0, 2);
+    bars->addWidget(DialogParts::namedLabel(QStringLiteral("Bilderdownload ...."), this, "Label8"), 1, 1);
+    bars->addWidget(DialogParts::namedLabel(QStringLiteral("0%"), this, "Label9"), 2, 0);
     bars->addWidget(ProgressBar2, 2, 1);
-    bars->addWidget(label(QStringLiteral("100%"), this, "Label10"), 2, 2);
+    bars->addWidget(DialogParts::namedLabel(QStringLiteral("100%"), this, "Label10"), 2, 2);
 
     auto *main = new QVBoxLayout;
-    main->addWidget(label(QStringLiteral("Ihre Auktionen werden vom Server geladen. Bitte haben Sie ein wenig Geduld!"),
-                          this, "Label3", true));
-    main->addWidget(label(QStringLiteral("Auktion/ Bilder werden heruntergeladen. Dieser Vorgang kann je nach Größe "
-                                         "einige Minuten in Anspruch nehmen."),
-                          this, "Label4"));
+    main->addWidget(DialogParts::namedLabel(
+        QStringLiteral("Ihre Auktionen werden vom Server geladen. Bitte haben Sie ein wenig Geduld!"), this, "Label3", true));
+    main->addWidget(DialogParts::namedLabel(QStringLiteral("Auktion/ Bilder werden heruntergeladen. Dieser Vorgang kann je "
+                                                           "nach Größe einige Minuten in Anspruch nehmen."),
+                                            this, "Label4"));
     main->addSpacing(8);
     main->addWidget(StatusLabel);
     main->addLayout(bars);
@@ -128,6 +118,14 @@ void TForm5::Timer1Timer()
 
 void TForm5::RunExchange()
 {
+    // Never interleaves with an unattended run on the same database.
+    TransferLock lock(loginContext().ProgramDir);
+    if (!lock.acquire(0)) {
+        prompter().showMessage(TransferLock::busyMessage(), {}, Prompter::Kind::Warning);
+        emit runFinished();
+        done(QDialog::Rejected);
+        return;
+    }
     m_running = true;
     ExchangeRun run(*m_client, *m_db, *this, picturePool());
     runGuarded([&] { run.RunExchange(settings); });

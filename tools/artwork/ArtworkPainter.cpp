@@ -99,6 +99,22 @@ bool ArtworkPainter::writeAll(const QString &directory)
     return written;
 }
 
+bool ArtworkPainter::writeProgramIcons(const QString &directory, const QString &name)
+{
+    bool written = true;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(directory).arg(size);
+        written = QDir().mkpath(folder) && programIcon(size).save(folder + QLatin1Char('/') + name + QStringLiteral(".png"))
+            && written;
+    }
+    return written;
+}
+
+QImage ArtworkPainter::programIcon(int size) const
+{
+    return icon(size, &ArtworkPainter::paintProgram);
+}
+
 QImage ArtworkPainter::contactSheet(const QString &directory, int zoom) const
 {
     QDir dir(directory);
@@ -407,6 +423,22 @@ void ArtworkPainter::paintTransfer(QPainter &p) const
 {
     paintArrow(p, QPointF(1.5, 5), QPointF(14.5, 5), Blue, 2.2);
     paintArrow(p, QPointF(14.5, 11), QPointF(1.5, 11), Green, 2.2);
+}
+
+void ArtworkPainter::paintProgram(QPainter &p) const
+{
+    QLinearGradient tile(0, 0, 0, 16);
+    tile.setColorAt(0, Olive.lighter(125));
+    tile.setColorAt(1, OliveDark);
+    p.setBrush(tile);
+    p.setPen(line(OliveDark, 0.6));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+    p.save();
+    p.translate(1.6, -0.6);
+    p.scale(0.8, 0.8);
+    paintTag(p, Gold, GoldDark);
+    p.restore();
+    paintArrow(p, QPointF(3, 13.2), QPointF(13, 13.2), Paper, 1.4);
 }
 
 void ArtworkPainter::paintCsvImport(QPainter &p) const

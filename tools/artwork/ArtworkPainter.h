@@ -14,6 +14,12 @@ public:
     // Writes every picture as PNG into directory; false when one could not be written.
     bool writeAll(const QString &directory);
 
+    // Writes the program's icon for the desktop as <size>x<size>/apps/<name>.png at the
+    // usual sizes of the hicolor theme, below directory.
+    bool writeProgramIcons(const QString &directory, const QString &name);
+    // The program's icon: a price tag on an olive tile with the transfer arrows.
+    QImage programIcon(int size) const;
+
     // An enlarged overview of every picture on the skin's background, for looking them over.
     QImage contactSheet(const QString &directory, int zoom) const;
 
@@ -44,6 +50,7 @@ private:
     void paintGroupLists(QPainter &p) const;
     void paintGroupNew(QPainter &p) const;
     void paintGroupTasks(QPainter &p) const;
+    void paintProgram(QPainter &p) const;
 
     void paintTag(QPainter &p, const QColor &fill, const QColor &outline) const;
     void paintSheet(QPainter &p, QRectF sheet, bool withLines) const;

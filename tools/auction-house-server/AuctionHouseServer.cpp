@@ -4,6 +4,7 @@
 #include "tools/auction-house-server/ListingFields.h"
 #include "tools/auction-house-server/ServerStore.h"
 #include "tools/auction-house-server/Wire.h"
+#include "tools/update-signer/UpdateSigner.h"
 
 #include <httplib.h>
 
@@ -27,6 +28,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 
@@ -164,6 +166,7 @@ struct AuctionHouseServer::Private {
     std::unique_ptr<httplib::Server> http;
     std::thread listener;
     std::atomic<quint16> port{0};
+    std::atomic<SignatureMode> signatureMode{SignatureMode::Good};
 
     mutable std::mutex faultMutex;
     QHash<QString, FaultSpec> faults;
@@ -550,20 +553,45 @@ struct AuctionHouseServer::Private {
         return text(QStringLiteral("0"));
     }
 
-    Reply updateFile(const QString &house, const QString &file) const
+    // The bytes of an update file: a stored one, or the generated file of the configured
+    // update. Empty when there is no such file.
+    std::optional<QByteArray> updateContent(const QString &house, const QString &file) const
     {
         const QString path = store->updateFilePath(house, file);
         if (!path.isEmpty()) {
             QFile f(path);
             if (f.open(QIODevice::ReadOnly))
-                return Reply{200, "application/octet-stream", f.readAll()};
+                return f.readAll();
         }
-        if (!file.isEmpty() && file == store->meta(QStringLiteral("update_file"))) {
-            const QString content = QStringLiteral("Veltrano-Update %1 für %2\n")
-                                        .arg(store->meta(QStringLiteral("current_version")), house);
-            return Reply{200, "application/octet-stream", content.toUtf8()};
-        }
-        return text(QStringLiteral("error: Datei nicht gefunden"), 404);
+        if (!file.isEmpty() && file == store->meta(QStringLiteral("update_file")))
+            return QStringLiteral("Veltrano-Update %1 für %2\n")
+                .arg(store->meta(QStringLiteral("current_version")), house)
+                .toUtf8();
+        return std::nullopt;
+    }
+
+    // Beside every update file its detached signature by the demo key, as file + ".sig".
+    std::optional<QByteArray> updateSignature(const QString &house, const QString &signedFile) const
+    {
+        const std::optional<QByteArray> content = updateContent(house, signedFile);
+        const SignatureMode mode = signatureMode.load();
+        if (!content || mode == SignatureMode::Missing)
+            return std::nullopt;
+        QByteArray signature = UpdateSigner::demo().sign(*content);
+        if (mode == SignatureMode::Bad)
+            signature[0] = static_cast<char>(signature[0] ^ 0x01);
+        return signature;
+    }
+
+    Reply updateFile(const QString &house, const QString &file) const
+    {
+        const QString sigSuffix = QStringLiteral(".sig");
+        std::optional<QByteArray> bytes = updateContent(house, file);
+        if (!bytes && file.endsWith(sigSuffix))
+            bytes = updateSignature(house, file.chopped(sigSuffix.size()));
+        if (!bytes)
+            return text(QStringLiteral("error: Datei nicht gefunden"), 404);
+        return Reply{200, "application/octet-stream", *bytes};
     }
 };
 
@@ -711,6 +739,11 @@ quint16 AuctionHouseServer::start(quint16 port)
     }));
     both("/admin/version", admin([self, plain](const Wire::Params &q) {
         self->setCurrentVersion(q.utf8Value(QStringLiteral("version")), q.utf8Value(QStringLiteral("file")));
+        const QString signature = q.utf8Value(QStringLiteral("signature"));
+        if (!signature.isEmpty())
+            self->setUpdateSignature(signature == QLatin1String("bad")    ? SignatureMode::Bad
+                                     : signature == QLatin1String("none") ? SignatureMode::Missing
+                                                                          : SignatureMode::Good);
         return plain(QStringLiteral("OK"));
     }));
     both("/admin/account", admin([self, plain](const Wire::Params &q) {
@@ -974,6 +1007,11 @@ void AuctionHouseServer::setCurrentVersion(const QString &version, const QString
 {
     d->store->setMeta(QStringLiteral("current_version"), version);
     d->store->setMeta(QStringLiteral("update_file"), updateFileName);
+}
+
+void AuctionHouseServer::setUpdateSignature(SignatureMode mode)
+{
+    d->signatureMode = mode;
 }
 
 QStringList AuctionHouseServer::receivedPictures(int serverId) const

@@ -107,6 +107,10 @@ public:
     // Update server: clients whose version is lower than `version` are told
     // `updateFileName`; an empty version means every client is current ("0").
     void setCurrentVersion(const QString &version, const QString &updateFileName);
+    // The signature served as an update file's name + ".sig": by default the detached
+    // signature of the file by the demo key; for tests a wrong one, or none (404).
+    enum class SignatureMode { Good, Bad, Missing };
+    void setUpdateSignature(SignatureMode mode);
 
     // Names of the stored pictures of a listing, in slot order, in the flat form that the
     // XML of `typ` 0 houses carries ("3f9a2c100001_1.jpg"; `typ` 1 houses get

@@ -2,7 +2,9 @@
 
 #include "exchange/window/TForm5.h"
 #include "ui/dialogs/TForm11.h"
+#include "ui/dialogs/TSoftwareupdate.h"
 
+#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -28,11 +30,22 @@ bool saveSettings(const ExchangeWindowShots::SaveFunction &save)
     return save(&settings, QStringLiteral("settings"));
 }
 
+// The software update in the middle of its check: the update server does not answer.
+bool saveSoftwareUpdate(const ExchangeWindowShots::SaveFunction &save)
+{
+    TSoftwareupdate update;
+    update.show();
+    update.Label3->setText(QStringLiteral("Version: 13.111"));
+    update.setUpdateProgress(30);
+    return save(&update, QStringLiteral("software-update"));
+}
+
 } // namespace
 
 bool ExchangeWindowShots::saveAll(const SaveFunction &save)
 {
     bool ok = saveExchangeWindow(save);
     ok = saveSettings(save) && ok;
+    ok = saveSoftwareUpdate(save) && ok;
     return ok;
 }

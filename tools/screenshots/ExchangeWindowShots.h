@@ -5,7 +5,8 @@
 
 class QWidget;
 
-// Pictures of the exchange window in the middle of a run and of the settings dialog.
+// Pictures of the exchange window in the middle of a run, of the settings dialog and of
+// the software update during its check.
 namespace ExchangeWindowShots {
 
 using SaveFunction = std::function<bool(QWidget *window, const QString &name)>;

@@ -9,6 +9,7 @@
 #include "exchange/window/TForm5.h"
 #include "store/OptionFile.h"
 #include "ui/dialogs/TForm11.h"
+#include "ui/dialogs/TSoftwareupdate.h"
 #include "ui/main/CounterTexts.h"
 #include "ui/main/DataAge.h"
 #include "ui/main/ListPanel.h"
@@ -29,6 +30,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -212,7 +214,7 @@ void TForm1::buildMenu()
     MultiBenutzerverwaltung1->setVisible(false);
     MultiBenutzerverwaltung1->setEnabled(false);
     SoftwareUpdate1 = item(options, "SoftwareUpdate1", QStringLiteral("Software-&Update"), {},
-        &TForm1::softwareUpdatePending);
+        &TForm1::SoftwareUpdate1Click);
 
     OnlineHilfe1 = menuBar()->addAction(QStringLiteral("Online-&Hilfe"));
     OnlineHilfe1->setObjectName(QStringLiteral("OnlineHilfe1"));
@@ -616,4 +618,9 @@ void TForm1::openMultiUserManagement()
     TForm12 management(this);
     management.exec();
 }
-void TForm1::softwareUpdatePending() {}
+void TForm1::SoftwareUpdate1Click()
+{
+    TSoftwareupdate update(this);
+    update.Timer1->start();
+    update.exec();
+}

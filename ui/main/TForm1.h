@@ -145,7 +145,7 @@ private:
     void auctionCheckPending();
     void csvImportPending();
     void openMultiUserManagement();
-    void softwareUpdatePending();
+    void SoftwareUpdate1Click();
 
     ListStore m_store;
     ListingDeletion m_deletion;

@@ -1,5 +1,6 @@
 #include "ui/widgets/DialogParts.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
@@ -16,6 +17,19 @@ QWidget *whiteSidePanel(QWidget *parent, int width)
     side->setPalette(white);
     side->setFixedWidth(width);
     return side;
+}
+
+QLabel *namedLabel(const QString &text, QWidget *parent, const char *name, bool bold)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
 }
 
 QIcon accountIcon(const QColor &colour)

@@ -1,5 +1,6 @@
 #include "core/LoginContext.h"
 #include "exchange/PictureDownloadPool.h"
+#include "exchange/TransferLock.h"
 #include "exchange/window/TForm5.h"
 #include "store/Database.h"
 #include "store/OptionFile.h"
@@ -153,4 +154,18 @@ TEST(ExchangeWindow, UnreachableUpdateServerEndsTheRunWithTheClientsError)
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.StatusLabel->text(), QStringLiteral("Datenabgleich ... (Zeitintensiv!)"));
+}
+
+TEST(ExchangeWindow, WhileAnotherRunHoldsTheDatabaseTheWindowRefusesAndCloses)
+{
+    ServerFixture fixture;
+    ScriptedPrompter prompts;
+    fixture.addTransferListing(QStringLiteral("Wartet"));
+    TransferLock otherRun(fixture.dir().path());
+    ASSERT_TRUE(otherRun.acquire(0));
+    prompts.expectMessage(TransferLock::busyMessage());
+    EXPECT_TRUE(runTransfer(fixture, {true, true, true, false}));
+    prompts.verify();
+    EXPECT_EQ(fixture.server().requestCount(QStringLiteral("/veltrano/version_check.php")), 0);
+    EXPECT_EQ(fixture.countListings(3), 1);
 }

@@ -6,6 +6,7 @@
 #include "tests/support/ServerFixture.h"
 #include "ui/main/TForm1.h"
 
+#include <QAction>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
@@ -61,4 +62,19 @@ TEST(TForm1Transfer, TheToolButtonRunsTheStepsOfTheLoadSettingAndTheListsReload)
         EXPECT_EQ(form.listView(3)->topLevelItemCount(), 0);
         EXPECT_EQ(form.listView(0)->topLevelItemCount(), c.runningRows);
     }
+}
+
+TEST(TForm1Transfer, SoftwareUpdateInTheOptionsMenuOpensTheUpdateWindowWithItsTimerOn)
+{
+    ServerFixture fixture;
+    ScriptedPrompter prompts;
+    TForm1 form;
+    form.SetUpAccount(fixture.user(), fixture.password(), fixture.uid(), nullptr);
+    form.show();
+    ASSERT_EQ(form.SoftwareUpdate1->text(), QStringLiteral("Software-&Update"));
+    prompts.expectMessage(QStringLiteral("Ihre Version ist auf dem aktuellen Stand!"));
+    form.SoftwareUpdate1->trigger(); // returns when the window closed itself after its check
+    prompts.verify();
+    EXPECT_EQ(fixture.server().requestCount(QStringLiteral("/veltrano/version_check.php")), 1);
+    EXPECT_TRUE(form.isVisible());
 }
