@@ -287,7 +287,7 @@ void TForm10::resetGrid()
 
 int TForm10::selectedField() const
 {
-    const QTreeWidgetItem *item = ListView4->currentItem();
+    QTreeWidgetItem *item = ListView4->currentItem();
     return item && item->isSelected() ? ListView4->indexOfTopLevelItem(item) : -1;
 }
 

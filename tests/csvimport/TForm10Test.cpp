@@ -184,7 +184,7 @@ TEST_F(TForm10Test, LoadsAFileAssignsColumnsAndValuesAndImports)
 TEST_F(TForm10Test, RemovedFieldIsUnassignedAndStopsTheImportWithTheWindowOpen)
 {
     openWindow();
-    loadFile(writeCsv(QStringLiteral("a.csv"), "Titel\nA\nB\n"));
+    loadFile(writeCsv(QStringLiteral("a.csv"), "Titel;Preis\nA;1\nB;2\n"));
     assignColumn(0, 0);
     selectField(8);
     form->Button4->click();
@@ -216,8 +216,9 @@ TEST_F(TForm10Test, AWrongSeparatorIsReportedAndTabIsAccepted)
 {
     openWindow();
     const QString path = writeCsv(QStringLiteral("tab.csv"), "Titel\tPreis\nA\t1\n");
-    prompts.expectMessage(QStringLiteral("Sind Sie sich mit dem Trennzeichen sicher? Es wurde leider nicht gefunden!"));
-    loadFile(path);
+    prompts.expectOpenFile(path).expectMessage(
+        QStringLiteral("Sind Sie sich mit dem Trennzeichen sicher? Es wurde leider nicht gefunden!"));
+    form->Button2->click();
     EXPECT_EQ(form->ListBox1->count(), 1);
     form->Edit2->setText(QStringLiteral("Tab"));
     loadFile(path);
