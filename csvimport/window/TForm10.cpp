@@ -185,6 +185,8 @@ QGroupBox *TForm10::buildStep2()
     StringGrid1->horizontalHeader()->setDefaultSectionSize(GridColumnWidth);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 6);
+    StringGrid1->setWordWrap(false);
     Label6 = label(QStringLiteral("Ihre eingelesenen Daten:"), GroupBox2, "Label6", StringGrid1);
     RadioButton1 = named(new QRadioButton(QStringLiteral("Höchstpreis"), GroupBox2), "RadioButton1");
     RadioButton2 = named(new QRadioButton(QStringLiteral("Festpreis"), GroupBox2), "RadioButton2");
