@@ -2,39 +2,39 @@
 
 ImportFields::ImportFields(int versandangabe)
 {
-    add(Titel, QStringLiteral("Titel"));
-    add(Beschreibung, QStringLiteral("Beschreibung"));
-    add(KategorieNr, QStringLiteral("Kategorie-Nr"));
-    add(Preis, QStringLiteral("Preis"));
-    add(Sofortkaufpreis, QStringLiteral("Sofortkaufpreis"));
-    add(Laufzeit, QStringLiteral("Laufzeit"));
-    add(PlzStandort, QStringLiteral("PLZ Standort"));
-    add(Standort, QStringLiteral("Standort"));
-    add(Anzahl, QStringLiteral("Anzahl"), QStringLiteral("1"));
-    add(Zustand, QStringLiteral("Zustand"), QStringLiteral("1"));
-    add(Bild1, QStringLiteral("Bild1"));
-    add(Bild2, QStringLiteral("Bild2"));
-    add(Bild3, QStringLiteral("Bild3"));
-    add(Zahlungsweise, QStringLiteral("Zahlungsweise"), QStringLiteral("Siehe Beschreibung"));
-    add(KaeuferTraegtVersand, QStringLiteral("Käufer trägt versand?"), QStringLiteral("1"));
-    add(IntVersand, QStringLiteral("int. Versand?"), QStringLiteral("0"));
-    add(Fettschrift, QStringLiteral("Fettschrift"), QStringLiteral("0"));
-    add(Textmarker, QStringLiteral("Textmarker"), QStringLiteral("0"));
-    add(Topkategorie, QStringLiteral("Topkategorie"), QStringLiteral("0"));
-    add(Galerie, QStringLiteral("Galerie"), QStringLiteral("0"));
-    add(Startseite, QStringLiteral("Startseite"), QStringLiteral("0"));
-    add(AutomatischEinstellen, QStringLiteral("Automatisch einstellen"), QStringLiteral("0"));
-    add(Fsk, QStringLiteral("FSK (0 oder 1)"), QStringLiteral("0"));
-    add(Versandkosten, QStringLiteral("Versandkosten"), QStringLiteral("0"));
+    AddTargetField(Titel, QStringLiteral("Titel"));
+    AddTargetField(Beschreibung, QStringLiteral("Beschreibung"));
+    AddTargetField(KategorieNr, QStringLiteral("Kategorie-Nr"));
+    AddTargetField(Preis, QStringLiteral("Preis"));
+    AddTargetField(Sofortkaufpreis, QStringLiteral("Sofortkaufpreis"));
+    AddTargetField(Laufzeit, QStringLiteral("Laufzeit"));
+    AddTargetField(PlzStandort, QStringLiteral("PLZ Standort"));
+    AddTargetField(Standort, QStringLiteral("Standort"));
+    AddTargetField(Anzahl, QStringLiteral("Anzahl"), QStringLiteral("1"));
+    AddTargetField(Zustand, QStringLiteral("Zustand"), QStringLiteral("1"));
+    AddTargetField(Bild1, QStringLiteral("Bild1"));
+    AddTargetField(Bild2, QStringLiteral("Bild2"));
+    AddTargetField(Bild3, QStringLiteral("Bild3"));
+    AddTargetField(Zahlungsweise, QStringLiteral("Zahlungsweise"), QStringLiteral("Siehe Beschreibung"));
+    AddTargetField(KaeuferTraegtVersand, QStringLiteral("Käufer trägt versand?"), QStringLiteral("1"));
+    AddTargetField(IntVersand, QStringLiteral("int. Versand?"), QStringLiteral("0"));
+    AddTargetField(Fettschrift, QStringLiteral("Fettschrift"), QStringLiteral("0"));
+    AddTargetField(Textmarker, QStringLiteral("Textmarker"), QStringLiteral("0"));
+    AddTargetField(Topkategorie, QStringLiteral("Topkategorie"), QStringLiteral("0"));
+    AddTargetField(Galerie, QStringLiteral("Galerie"), QStringLiteral("0"));
+    AddTargetField(Startseite, QStringLiteral("Startseite"), QStringLiteral("0"));
+    AddTargetField(AutomatischEinstellen, QStringLiteral("Automatisch einstellen"), QStringLiteral("0"));
+    AddTargetField(Fsk, QStringLiteral("FSK (0 oder 1)"), QStringLiteral("0"));
+    AddTargetField(Versandkosten, QStringLiteral("Versandkosten"), QStringLiteral("0"));
     if (versandangabe == 4)
-        add(Versandart, QStringLiteral("Versandart (Text)"), QStringLiteral("Kein Versand, nur Abholung"));
+        AddTargetField(Versandart, QStringLiteral("Versandart (Text)"), QStringLiteral("Kein Versand, nur Abholung"));
     else
-        add(Versandart, QStringLiteral("Versandanbieter"), QStringLiteral("DHL"));
-    add(Artnr, QStringLiteral("Artnr"), QStringLiteral("0"));
-    add(MwSt, QStringLiteral("MwSt(Auswahl)"), QStringLiteral("0"));
+        AddTargetField(Versandart, QStringLiteral("Versandanbieter"), QStringLiteral("DHL"));
+    AddTargetField(Artnr, QStringLiteral("Artnr"), QStringLiteral("0"));
+    AddTargetField(MwSt, QStringLiteral("MwSt(Auswahl)"), QStringLiteral("0"));
 }
 
-void ImportFields::add(Row row, const QString &name, const QString &fixed)
+void ImportFields::AddTargetField(Row row, const QString &name, const QString &fixed)
 {
     m_fields[row] = {name, fixed, fixed.isEmpty() ? QString() : QString::fromLatin1(FixedValueCode)};
 }
@@ -79,7 +79,7 @@ int ImportFields::columnPosition(int row) const
     return ok && position >= 0 ? position : -1;
 }
 
-QString ImportFields::valueFor(int row, const QStringList &line) const
+QString ImportFields::GetSourceValue(int row, const QStringList &line) const
 {
     if (hasFixedValue(row))
         return field(row).sourceText;

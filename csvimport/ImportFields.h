@@ -42,10 +42,10 @@ public:
     int columnPosition(int row) const;
     // The value of the field for one line of the file: its column's field (empty when
     // the line is shorter), its fixed value, or the empty text.
-    QString valueFor(int row, const QStringList &line) const;
+    QString GetSourceValue(int row, const QStringList &line) const;
 
 private:
-    void add(Row row, const QString &name, const QString &fixed = QString());
+    void AddTargetField(Row row, const QString &name, const QString &fixed = QString());
 
     std::array<TargetField, Count> m_fields;
 };

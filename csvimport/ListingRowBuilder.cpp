@@ -48,7 +48,7 @@ std::array<QString, 3> ListingRowBuilder::pictureSources(const CsvTable::Line &l
 
 QString ListingRowBuilder::text(int row, const CsvTable::Line &line) const
 {
-    return CsvValues::CleanText(m_fields.valueFor(row, line.fields));
+    return CsvValues::CleanText(m_fields.GetSourceValue(row, line.fields));
 }
 
 QString ListingRowBuilder::title(const CsvTable::Line &line) const
@@ -63,7 +63,7 @@ QString ListingRowBuilder::title(const CsvTable::Line &line) const
 
 int ListingRowBuilder::whole(int row, const CsvTable::Line &line) const
 {
-    const std::optional<int> value = CsvValues::wholeNumber(m_fields.valueFor(row, line.fields));
+    const std::optional<int> value = CsvValues::wholeNumber(m_fields.GetSourceValue(row, line.fields));
     if (!value)
         fail(row, line);
     return *value;
@@ -71,7 +71,7 @@ int ListingRowBuilder::whole(int row, const CsvTable::Line &line) const
 
 int ListingRowBuilder::wholeOrZero(int row, const CsvTable::Line &line) const
 {
-    const QString value = m_fields.valueFor(row, line.fields);
+    const QString value = m_fields.GetSourceValue(row, line.fields);
     if (CsvValues::FilterDigits(value, false, QString()).isEmpty())
         return 0;
     return whole(row, line);
@@ -79,7 +79,7 @@ int ListingRowBuilder::wholeOrZero(int row, const CsvTable::Line &line) const
 
 double ListingRowBuilder::price(int row, const CsvTable::Line &line) const
 {
-    const std::optional<double> value = CsvValues::price(m_fields.valueFor(row, line.fields), m_settings.decimalSeparator);
+    const std::optional<double> value = CsvValues::price(m_fields.GetSourceValue(row, line.fields), m_settings.decimalSeparator);
     if (!value)
         fail(row, line);
     return *value;
@@ -87,7 +87,7 @@ double ListingRowBuilder::price(int row, const CsvTable::Line &line) const
 
 double ListingRowBuilder::priceOrZero(int row, const CsvTable::Line &line) const
 {
-    const QString value = m_fields.valueFor(row, line.fields);
+    const QString value = m_fields.GetSourceValue(row, line.fields);
     if (CsvValues::FilterDigits(value, false, QString()).isEmpty())
         return 0.0;
     return price(row, line);
@@ -95,7 +95,7 @@ double ListingRowBuilder::priceOrZero(int row, const CsvTable::Line &line) const
 
 void ListingRowBuilder::fail(int row, const CsvTable::Line &line) const
 {
-    const QString value = m_fields.valueFor(row, line.fields);
+    const QString value = m_fields.GetSourceValue(row, line.fields);
     throw AppError(QStringLiteral("Zeile %1 der Datei: Der Wert \"%2\" kann nicht in das Feld \"%3\" übernommen "
                                   "werden.\r\nDer Import wurde abgebrochen, es wurde kein Artikel gespeichert.")
                        .arg(line.fileLine)

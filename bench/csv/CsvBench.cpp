@@ -5,6 +5,7 @@
 //   csv_bench [benchmark flags]; CSV_BENCH_PICTURES sets the number of pictures (1000).
 
 #include "bench/support/FastestTimeReporter.h"
+#include "bench/support/SamplePhoto.h"
 #include "csvimport/CsvImport.h"
 #include "csvimport/PicturePhase.h"
 #include "store/Database.h"
@@ -14,9 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -149,38 +147,6 @@ void BareInsertLoop(benchmark::State &state)
     state.counters["rows"] = Rows;
 }
 
-// A photo-like camera picture: gradients, soft shapes and fine noise.
-void makePhoto(const QString &path)
-{
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient sky(0, 0, 0, 3000);
-    sky.setColorAt(0, QColor(70, 120, 200));
-    sky.setColorAt(0.55, QColor(200, 215, 235));
-    sky.setColorAt(0.56, QColor(90, 130, 60));
-    sky.setColorAt(1, QColor(40, 70, 30));
-    painter.fillRect(image.rect(), sky);
-    QRandomGenerator random(7);
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 300; ++i) {
-        QRadialGradient blob(random.bounded(4000), random.bounded(3000), 40 + random.bounded(300));
-        blob.setColorAt(0, QColor(random.bounded(256), random.bounded(256), random.bounded(256), 90));
-        blob.setColorAt(1, Qt::transparent);
-        painter.setBrush(blob);
-        painter.drawEllipse(blob.center(), blob.radius(), blob.radius());
-    }
-    painter.end();
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int n = static_cast<int>(random.bounded(9)) - 4;
-            const QRgb p = line[x];
-            line[x] = qRgb(qBound(0, qRed(p) + n, 255), qBound(0, qGreen(p) + n, 255), qBound(0, qBlue(p) + n, 255));
-        }
-    }
-    image.save(path, "JPEG", 90);
-}
-
 // The pictures are hard links to one camera picture: the same decoding work per file
 // without a gigabyte of disk.
 QStringList picturePaths()
@@ -265,11 +231,13 @@ void BareDecodeAtOneEighth(benchmark::State &state)
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     Database db(programDir());
     benchDatabase = &db;
     db.open();
-    makePhoto(photoPath());
+    SamplePhoto::write(photoPath(), QSize(4000, 3000), 300, 7);
 
     for (int round = 0; round < Rounds; ++round) {
         benchmark::RegisterBenchmark("OurImport", OurImport)->Unit(benchmark::kMillisecond)->Iterations(2);

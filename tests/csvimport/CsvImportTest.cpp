@@ -211,11 +211,7 @@ TEST_F(CsvImportTest, PickupShippingStoresTheShippingCostAsSecondAmount)
 
 TEST_F(CsvImportTest, AValueThatCannotBeConvertedStoresNothingAndRemovesThePictures)
 {
-    const QString photo = dir.file(QStringLiteral("foto.jpg"));
-    QFile file(photo);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(jpegBytes(120, 90));
-    file.close();
+    dir.writeFile(QStringLiteral("foto.jpg"), jpegBytes(120, 90));
     assign(ImportFields::Titel, 0);
     assign(ImportFields::Bild1, 1);
     assign(ImportFields::Anzahl, 2);
@@ -233,14 +229,10 @@ TEST_F(CsvImportTest, AValueThatCannotBeConvertedStoresNothingAndRemovesThePictu
 
 TEST_F(CsvImportTest, AFailingInsertRollsBackAndRemovesThePicturesOfThisImport)
 {
-    const QString photo = dir.file(QStringLiteral("foto.jpg"));
-    QFile file(photo);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(jpegBytes(120, 90));
-    file.close();
+    dir.writeFile(QStringLiteral("foto.jpg"), jpegBytes(120, 90));
     assign(ImportFields::Titel, 0);
     assign(ImportFields::Bild1, 1);
-    // A row that takes the id the second imported row would get makes the insert fail.
+    // The database refuses the second row.
     Statement::run(*db, QStringLiteral("CREATE TRIGGER `grab` BEFORE INSERT ON `auktionen` WHEN NEW.`titel` = 'B' "
                                        "BEGIN SELECT RAISE(ABORT, 'voll'); END"));
     const QString error = importError("Titel;Bild\nA;foto.jpg\nB;foto.jpg\n");

@@ -94,13 +94,13 @@ TEST(ImportFields, ColumnsFixedValuesAndRemoval)
     const QStringList line{"a", "b", "c"};
     fields.assignColumn(ImportFields::Titel, 2, QStringLiteral("Name"));
     EXPECT_EQ(fields.field(ImportFields::Titel).sourceCode, QStringLiteral("2"));
-    EXPECT_EQ(fields.valueFor(ImportFields::Titel, line), QStringLiteral("c"));
-    EXPECT_EQ(fields.valueFor(ImportFields::Titel, QStringList{"a"}), QString());
+    EXPECT_EQ(fields.GetSourceValue(ImportFields::Titel, line), QStringLiteral("c"));
+    EXPECT_EQ(fields.GetSourceValue(ImportFields::Titel, QStringList{"a"}), QString());
     fields.assignValue(ImportFields::Titel, QStringLiteral("fest"));
-    EXPECT_EQ(fields.valueFor(ImportFields::Titel, line), QStringLiteral("fest"));
+    EXPECT_EQ(fields.GetSourceValue(ImportFields::Titel, line), QStringLiteral("fest"));
     fields.assignValue(ImportFields::Titel, QString());
     EXPECT_TRUE(fields.isUnassigned(ImportFields::Titel));
-    EXPECT_EQ(fields.valueFor(ImportFields::Titel, line), QString());
+    EXPECT_EQ(fields.GetSourceValue(ImportFields::Titel, line), QString());
     fields.remove(ImportFields::Anzahl);
     EXPECT_TRUE(fields.isUnassigned(ImportFields::Anzahl));
     EXPECT_EQ(fields.field(ImportFields::Anzahl).sourceCode, QString());
