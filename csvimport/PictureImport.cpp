@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace {
@@ -94,9 +93,12 @@ bool PictureImport::download(const QString &url, const QString &target) const
         const QByteArray bytes = client.get(url);
         if (bytes.size() > MaxDownloadBytes || !looksLikeJpeg(bytes))
             return false;
-        QSaveFile part(partPath);
-        if (!part.open(QIODevice::WriteOnly) || part.write(bytes) != bytes.size() || !part.commit())
+        QFile part(partPath);
+        if (!part.open(QIODevice::WriteOnly) || part.write(bytes) != bytes.size() || !part.flush()) {
+            part.remove();
             return false;
+        }
+        part.close();
         const bool scaled = scale(partPath, target);
         QFile::remove(partPath);
         return scaled;

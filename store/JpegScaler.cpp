@@ -5,7 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cmath>
 #include <csetjmp>
@@ -139,10 +139,18 @@ QByteArray readSource(const QString &path)
 
 void writeTarget(const QString &path, const QByteArray &bytes)
 {
-    // Written beside the target and renamed over it, so the source may be the target.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Written beside the target and renamed over it, so the source may be the target and
+    // a failed write leaves no half picture. No sync to disk: a picture is a copy that
+    // can be made again, and waiting for the disk would dominate the whole operation.
+    const QFileInfo target(path);
+    QTemporaryFile file(target.absolutePath() + QStringLiteral("/.scaled-XXXXXX.part"));
+    const bool written = file.open() && file.write(bytes) == bytes.size() && file.flush()
+        && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                               | QFileDevice::ReadOther);
+    if (!written || std::rename(QFile::encodeName(file.fileName()).constData(),
+                                QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
         throw AppError(QStringLiteral("Die Bilddatei %1 kann nicht geschrieben werden.").arg(path));
+    file.setAutoRemove(false);
 }
 
 } // namespace
