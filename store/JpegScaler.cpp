@@ -79,7 +79,11 @@ bool decodeScaled(const QByteArray &jpeg, int maxHeight, RgbImage *image, QSize 
     *target = targetSize(QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height)), maxHeight);
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-    dctScaleNumerator(&info, *target);
+    if (dctScaleNumerator(&info, *target) < 8) {
+        // The picture shrinks after decoding: the finer chroma upsampling would be
+        // averaged away by the area filter.
+        info.do_fancy_upsampling = FALSE;
+    }
     jpeg_start_decompress(&info);
     image->resize(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
     row.resize(static_cast<size_t>(info.output_width) * static_cast<size_t>(info.output_components));
