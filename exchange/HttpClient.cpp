@@ -144,8 +144,8 @@ private:
         curl_easy_setopt(m_curl, CURLOPT_COOKIEFILE, "");
         curl_easy_setopt(m_curl, CURLOPT_ERRORBUFFER, m_error);
         curl_easy_setopt(m_curl, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(m_curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(m_curl, CURLOPT_PROTOCOLS_STR, m_client.m_protocols.constData());
+        curl_easy_setopt(m_curl, CURLOPT_REDIR_PROTOCOLS_STR, m_client.m_protocols.constData());
         curl_easy_setopt(m_curl, CURLOPT_FOLLOWLOCATION, m_client.m_followRedirects ? 1L : 0L);
         curl_easy_setopt(m_curl, CURLOPT_MAXREDIRS, MaxRedirects);
         curl_easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_client.m_connectTimeoutMs));
@@ -295,6 +295,11 @@ void HttpClient::setStallTimeout(int milliseconds)
 void HttpClient::setProgressHook(ProgressHook hook)
 {
     m_progressHook = std::move(hook);
+}
+
+void HttpClient::setAllowedProtocols(const QByteArray &protocols)
+{
+    m_protocols = protocols;
 }
 
 QByteArray HttpClient::get(const QString &url)

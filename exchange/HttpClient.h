@@ -60,6 +60,9 @@ public:
     void setStallTimeout(int milliseconds);
     int stallTimeout() const { return m_stallTimeoutMs; }
     void setProgressHook(ProgressHook hook);
+    // The schemes requests and redirects may use, as libcurl names them; "http,https"
+    // unless changed (the CSV import also fetches pictures by "ftp").
+    void setAllowedProtocols(const QByteArray &protocols);
 
     // The reply body of a successful (2xx) answer; otherwise an HttpError.
     QByteArray get(const QString &url);
@@ -80,4 +83,5 @@ private:
     int m_connectTimeoutMs = DefaultConnectTimeoutMs;
     int m_stallTimeoutMs = DefaultStallTimeoutMs;
     ProgressHook m_progressHook;
+    QByteArray m_protocols = "http,https";
 };

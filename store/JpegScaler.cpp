@@ -5,7 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cmath>
 #include <csetjmp>
@@ -79,7 +79,11 @@ bool decodeScaled(const QByteArray &jpeg, int maxHeight, RgbImage *image, QSize 
     *target = targetSize(QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height)), maxHeight);
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-    dctScaleNumerator(&info, *target);
+    if (dctScaleNumerator(&info, *target) < 8) {
+        // The picture shrinks after decoding: the finer chroma upsampling would be
+        // averaged away by the area filter.
+        info.do_fancy_upsampling = FALSE;
+    }
     jpeg_start_decompress(&info);
     image->resize(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
     row.resize(static_cast<size_t>(info.output_width) * static_cast<size_t>(info.output_components));
@@ -139,10 +143,18 @@ QByteArray readSource(const QString &path)
 
 void writeTarget(const QString &path, const QByteArray &bytes)
 {
-    // Written beside the target and renamed over it, so the source may be the target.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Written beside the target and renamed over it, so the source may be the target and
+    // a failed write leaves no half picture. No sync to disk: a picture is a copy that
+    // can be made again, and waiting for the disk would dominate the whole operation.
+    const QFileInfo target(path);
+    QTemporaryFile file(target.absolutePath() + QStringLiteral("/.scaled-XXXXXX.part"));
+    const bool written = file.open() && file.write(bytes) == bytes.size() && file.flush()
+        && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                               | QFileDevice::ReadOther);
+    if (!written || std::rename(QFile::encodeName(file.fileName()).constData(),
+                                QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
         throw AppError(QStringLiteral("Die Bilddatei %1 kann nicht geschrieben werden.").arg(path));
+    file.setAutoRemove(false);
 }
 
 } // namespace

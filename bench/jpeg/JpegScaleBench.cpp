@@ -1,12 +1,11 @@
 // Scaling a large camera picture to the stored height of 400 pixels: our DCT-scaled
 // decode plus area filter against a full decode and QImage's smooth scaling.
 
+#include "bench/support/SamplePhoto.h"
 #include "store/JpegScaler.h"
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -25,39 +24,6 @@ QTemporaryDir &workDir()
 QString sourcePath()
 {
     return workDir().filePath(QStringLiteral("photo.jpg"));
-}
-
-// A photo-like picture: smooth gradients, soft shapes and fine noise.
-void makePhoto(const QString &path)
-{
-    QImage image(6000, 4000, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient sky(0, 0, 0, 4000);
-    sky.setColorAt(0, QColor(70, 120, 200));
-    sky.setColorAt(0.55, QColor(200, 215, 235));
-    sky.setColorAt(0.56, QColor(90, 130, 60));
-    sky.setColorAt(1, QColor(40, 70, 30));
-    painter.fillRect(image.rect(), sky);
-    QRandomGenerator random(42);
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 400; ++i) {
-        const QColor colour(random.bounded(256), random.bounded(256), random.bounded(256), 90);
-        QRadialGradient blob(random.bounded(6000), random.bounded(4000), 50 + random.bounded(400));
-        blob.setColorAt(0, colour);
-        blob.setColorAt(1, Qt::transparent);
-        painter.setBrush(blob);
-        painter.drawEllipse(blob.center(), blob.radius(), blob.radius());
-    }
-    painter.end();
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int n = static_cast<int>(random.bounded(9)) - 4;
-            const QRgb p = line[x];
-            line[x] = qRgb(qBound(0, qRed(p) + n, 255), qBound(0, qGreen(p) + n, 255), qBound(0, qBlue(p) + n, 255));
-        }
-    }
-    image.save(path, "JPEG", 90);
 }
 
 QImage plainWay(const QString &source, const QString &target)
@@ -132,7 +98,7 @@ BENCHMARK(BM_FullDecodeAndSmoothScale)->Unit(benchmark::kMillisecond)->MinTime(2
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    makePhoto(sourcePath());
+    SamplePhoto::write(sourcePath(), QSize(6000, 4000), 400, 42);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     printSummary();

@@ -15,7 +15,13 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override;
     // 0 when the benchmark did not run.
     double fastest(const std::string &name) const;
+    // The same for the CPU time of the benchmark's thread: on a machine that others keep
+    // busy it shows the work of a single-threaded step better than the real time.
+    double fastestCpu(const std::string &name) const;
 
 private:
+    static void keepFastest(std::map<std::string, double> &times, const std::string &name, double time);
+
     std::map<std::string, double> m_times;
+    std::map<std::string, double> m_cpuTimes;
 };

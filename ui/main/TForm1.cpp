@@ -1,4 +1,5 @@
 #include "ui/main/TForm1.h"
+#include "csvimport/window/TForm10.h"
 #include "ui/accounts/TForm12.h"
 
 #include "core/ErrorGuard.h"
@@ -192,7 +193,7 @@ void TForm1::buildMenu()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
     Benutzerwechseln1 = item(file, "Benutzerwechseln1", QStringLiteral("Benutzer &wechseln"), {}, &TForm1::ChangeUser);
     CSVImport1 = item(file, "CSVImport1", QStringLiteral("CSV-&Import"), QKeySequence(Qt::CTRL | Qt::Key_I),
-        &TForm1::csvImportPending);
+        &TForm1::CSVImport1Click);
     file->addSeparator();
     Beenden1 = file->addAction(QStringLiteral("&Beenden"));
     Beenden1->setObjectName(QStringLiteral("Beenden1"));
@@ -520,7 +521,7 @@ void TForm1::ItemClick(int n)
     } else if (n == CounterTexts::NewListingItem) {
         newListingPending();
     } else if (n == CounterTexts::CsvImportItem) {
-        csvImportPending();
+        CSVImport1Click();
     }
 }
 
@@ -612,7 +613,16 @@ void TForm1::newListingPending() {}
 void TForm1::editListingPending() {}
 void TForm1::copyListingPending() {}
 void TForm1::auctionCheckPending() {}
-void TForm1::csvImportPending() {}
+void TForm1::CSVImport1Click()
+{
+    TForm10 import(this);
+    if (m_csvImportRunner)
+        m_csvImportRunner(import);
+    else
+        import.exec();
+    LoadLists(true);
+    ItemClick(ListKinds::TransferList);
+}
 void TForm1::openMultiUserManagement()
 {
     TForm12 management(this);

@@ -25,6 +25,7 @@ class TExBar;
 // The main window: the account's listings in five lists, the side bar, the tool bar and
 // the menus. Each login opens a new one.
 class TForm5;
+class TForm10;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -71,6 +72,9 @@ public:
     // How a transfer run's exchange window is shown: modally, unless a test replaces it.
     using ExchangeWindowRunner = std::function<void(TForm5 &)>;
     void setExchangeWindowRunner(ExchangeWindowRunner runner) { m_exchangeRunner = std::move(runner); }
+    // How the CSV import wizard is shown: modally, unless a test replaces it.
+    using CsvImportRunner = std::function<void(TForm10 &)>;
+    void setCsvImportRunner(CsvImportRunner runner) { m_csvImportRunner = std::move(runner); }
 
     QToolBar *ToolBar1 = nullptr;
     QToolButton *ToolButton1 = nullptr;
@@ -113,6 +117,8 @@ public slots:
     void ToolButton5Click();
     void OnlineHilfeClick();
     void ToolButton7Click();
+    // Opens the CSV import wizard, then reloads the lists and shows the transfer list.
+    void CSVImport1Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -143,7 +149,6 @@ private:
     void editListingPending();
     void copyListingPending();
     void auctionCheckPending();
-    void csvImportPending();
     void openMultiUserManagement();
     void SoftwareUpdate1Click();
 
@@ -157,4 +162,5 @@ private:
     QPointer<QWidget> m_loginWindow;
     TransferFlags m_lastTransfer;
     ExchangeWindowRunner m_exchangeRunner;
+    CsvImportRunner m_csvImportRunner;
 };
