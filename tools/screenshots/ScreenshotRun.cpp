@@ -8,7 +8,7 @@
 #include "tools/screenshots/AccountWindowShots.h"
 #include "tools/screenshots/ExchangeWindowShots.h"
 #include "ui/accounts/TForm2.h"
-#include "ui/main/ListKinds.h"
+#include "store/ListKinds.h"
 #include "ui/main/TForm1.h"
 #include "ui/widgets/TExBar.h"
 

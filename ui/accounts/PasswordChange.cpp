@@ -1,7 +1,7 @@
 #include "ui/accounts/PasswordChange.h"
 
 #include "core/Prompter.h"
-#include "ui/accounts/AccountStore.h"
+#include "store/Accounts.h"
 
 bool PasswordChange::run(const AccountEntry &account)
 {
@@ -29,7 +29,7 @@ bool PasswordChange::run(const AccountEntry &account)
         ask.showMessage(QStringLiteral("Die neuen Passwörter waren unterschiedlich!"));
         return false;
     }
-    m_store.changePassword(account, *first);
+    m_store.changePassword(account.id, *first);
     ask.showMessage(QStringLiteral("Das Passwort wurde erfolgreich geändert!"));
     return true;
 }

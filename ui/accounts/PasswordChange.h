@@ -1,17 +1,17 @@
 #pragma once
 
-#include "ui/accounts/AccountEntry.h"
+#include "store/AccountEntry.h"
 
-class AccountStore;
+class Accounts;
 
 // "Passwort ändern": asks for the old password and twice for the new one, then stores it.
 class PasswordChange {
 public:
-    explicit PasswordChange(AccountStore &store) : m_store(store) {}
+    explicit PasswordChange(Accounts &store) : m_store(store) {}
 
     // True when the new password was stored.
     bool run(const AccountEntry &account);
 
 private:
-    AccountStore &m_store;
+    Accounts &m_store;
 };

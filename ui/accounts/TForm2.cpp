@@ -176,7 +176,7 @@ void TForm2::LoadAccountList()
     ListView1->clear();
     const LoginContext &context = loginContext();
     const QIcon icon = DialogParts::accountIcon(QColor(0x4a, 0x6d, 0x22));
-    for (const AccountEntry &account : m_accounts.loadAccounts()) {
+    for (const AccountEntry &account : m_accounts.ownAccounts()) {
         auto *item = new QListWidgetItem(icon, account.caption(context), ListView1);
         item->setData(UidRole, account.uid);
         item->setData(PasswordRole, account.password);
@@ -257,7 +257,7 @@ void TForm2::Button2Click()
             return;
         if (!prompter().askYesNo(QStringLiteral("Benutzer aus dem System entfernen?"), QStringLiteral("MessageBox")))
             return;
-        m_accounts.removeAccount(*account);
+        m_accounts.removeUser(account->usern, account->aukid);
         LoadAccountList();
     });
 }

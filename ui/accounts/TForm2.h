@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/accounts/AccountEntry.h"
-#include "ui/accounts/AccountStore.h"
+#include "store/AccountEntry.h"
+#include "store/Accounts.h"
 
 #include <QDialog>
 #include <optional>
@@ -58,7 +58,7 @@ private:
     // The registration window is still to come; "&Neu" only reloads the list until then.
     void openRegistration();
 
-    AccountStore m_accounts;
+    Accounts m_accounts;
     QListWidgetItem *m_selected = nullptr;
     bool m_closing = false;
 };

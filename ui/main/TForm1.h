@@ -1,10 +1,9 @@
 #pragma once
 
-#include "ui/main/FieldRows.h"
-#include "ui/main/ListKinds.h"
+#include "store/FieldRows.h"
+#include "store/ListKinds.h"
 #include "ui/main/ListPaging.h"
-#include "ui/main/ListStore.h"
-#include "ui/main/ListingDeletion.h"
+#include "store/Database.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -143,8 +142,8 @@ private:
     void openMultiUserManagement();
     void softwareUpdatePending();
 
-    ListStore m_store;
-    ListingDeletion m_deletion;
+    // The lists' connection, open while the window lives.
+    Database m_listDb;
     ListPaging m_paging;
     std::array<FieldRows, ListKinds::Count> m_cache;
     std::array<ListPanel *, ListKinds::Count> m_panels{};

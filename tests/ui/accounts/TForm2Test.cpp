@@ -7,7 +7,7 @@
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempProgramDir.h"
 #include "ui/accounts/TForm2.h"
-#include "ui/main/ListKinds.h"
+#include "store/ListKinds.h"
 #include "ui/main/TForm1.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/main/FieldRows.h"
+#include "store/FieldRows.h"
 
 #include "core/ProcessLocale.h"
 

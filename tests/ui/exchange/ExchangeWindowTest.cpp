@@ -1,6 +1,6 @@
 #include "core/LoginContext.h"
 #include "exchange/PictureDownloadPool.h"
-#include "exchange/window/TForm5.h"
+#include "ui/exchange/TForm5.h"
 #include "store/Database.h"
 #include "store/OptionFile.h"
 #include "store/PictureFolder.h"

@@ -1,6 +1,6 @@
 #include "core/AppError.h"
 #include "core/ProcessLocale.h"
-#include "exchange/InsertRecords.h"
+#include "store/InsertRecords.h"
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "store/Statement.h"
@@ -79,7 +79,7 @@ TEST_F(InsertRecordsTest, ConvertsEachValueByTheTypeCodeOfItsColumn)
 
 TEST_F(InsertRecordsTest, ColumnsTakeFieldsThenExtraValuesThenZero)
 {
-    const array_Datenfelder rows = {{"1", "eins", ""}, {"2", "zwei", ""}};
+    const QList<QStringList> rows = {{"1", "eins", ""}, {"2", "zwei", ""}};
     EXPECT_TRUE(InsertRecords(m_db, "probe", {"7"}, rows, {{"n", "1"}, {"t", "0"}, {"f", "1"}, {"x", "0"}}));
     ASSERT_EQ(probeRows(), 2);
     EXPECT_EQ(stored("t", "n=2"), QStringLiteral("zwei"));
@@ -89,10 +89,10 @@ TEST_F(InsertRecordsTest, ColumnsTakeFieldsThenExtraValuesThenZero)
 
 TEST_F(InsertRecordsTest, DateThatDoesNotConvertStoresNothingOfTheCall)
 {
-    const array_Datenfelder rows = {{"2010-01-05", ""}, {"05.01.2010", ""}, {"2010-01-07", ""}};
+    const QList<QStringList> rows = {{"2010-01-05", ""}, {"05.01.2010", ""}, {"2010-01-07", ""}};
     for (const QString &bad : {QString("05.01.2010"), QString("2010-13-01"), QString("2010-01-05 25:00:00")}) {
         SCOPED_TRACE(bad.toStdString());
-        array_Datenfelder withBad = rows;
+        QList<QStringList> withBad = rows;
         withBad[1][0] = bad;
         EXPECT_THROW(InsertRecords(m_db, "probe", {}, withBad, {{"d", "4"}}), AppError);
         EXPECT_EQ(probeRows(), 0);
@@ -143,7 +143,7 @@ TEST_F(InsertRecordsTest, UnknownTypeCodeLeavesTheValueEmptyAndStoresTheRow)
 
 TEST_F(InsertRecordsTest, ManyRowsGoThroughInOneCall)
 {
-    array_Datenfelder rows;
+    QList<QStringList> rows;
     for (int i = 0; i < 5000; ++i)
         rows.append({QString::number(i), ""});
     EXPECT_TRUE(InsertRecords(m_db, "probe", {}, rows, {{"n", "1"}}));

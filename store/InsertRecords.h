@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/array_Datenfelder.h"
+#include <QList>
 
 #include <QString>
 #include <QStringList>
@@ -15,4 +15,4 @@ class Database;
 // date that does not convert or a database error raises an error and stores nothing of
 // this call. Returns true when the last row was stored (and for no rows).
 bool InsertRecords(Database &db, const QString &table, const QStringList &extraValues,
-                   const array_Datenfelder &rows, const array_Datenfelder &columns);
+                   const QList<QStringList> &rows, const QList<QStringList> &columns);

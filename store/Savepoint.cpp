@@ -1,4 +1,4 @@
-#include "exchange/Savepoint.h"
+#include "store/Savepoint.h"
 
 #include "store/Database.h"
 #include "store/DatabaseError.h"

@@ -1,9 +1,9 @@
-#include "exchange/InsertRecords.h"
+#include "store/InsertRecords.h"
 
 #include "core/AppError.h"
 #include "core/ProcessLocale.h"
 #include "core/Prompter.h"
-#include "exchange/Savepoint.h"
+#include "store/Savepoint.h"
 #include "store/DbValues.h"
 #include "store/Statement.h"
 
@@ -27,7 +27,7 @@ TypeCode typeCodeOf(const QString &code)
     return index < 0 ? TypeCode::Unknown : static_cast<TypeCode>(index);
 }
 
-QList<Column> columnsOf(const array_Datenfelder &columnList)
+QList<Column> columnsOf(const QList<QStringList> &columnList)
 {
     QList<Column> columns;
     for (const QStringList &entry : columnList)
@@ -106,7 +106,7 @@ QString valueFor(qsizetype column, const QStringList &row, qsizetype recordField
 } // namespace
 
 bool InsertRecords(Database &db, const QString &table, const QStringList &extraValues,
-                   const array_Datenfelder &rows, const array_Datenfelder &columnList)
+                   const QList<QStringList> &rows, const QList<QStringList> &columnList)
 {
     if (rows.isEmpty())
         return true;

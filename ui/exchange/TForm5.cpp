@@ -1,6 +1,7 @@
-#include "exchange/window/TForm5.h"
+#include "ui/exchange/TForm5.h"
 
-#include "core/ErrorGuard.h"
+#include "core/LoginContext.h"
+#include "core/Prompter.h"
 #include "exchange/HttpClient.h"
 #include "exchange/PictureDownloadPool.h"
 #include "store/Database.h"
@@ -9,12 +10,12 @@
 #include "ui/widgets/WidgetArtwork.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,21 +44,28 @@ PictureDownloadPool &picturePool()
 }
 } // namespace
 
-TForm5::TForm5(QWidget *parent)
-    : QDialog(parent), m_client(std::make_unique<HttpClient>(HttpClient::Kind::ExchangeWindow)),
-      m_db(std::make_unique<Database>())
+TForm5::TForm5(QWidget *parent) : TForm5(loginContext().session(), parent) {}
+
+TForm5::TForm5(const AccountSession &session, QWidget *parent)
+    : QDialog(parent), m_session(session), m_client(std::make_unique<HttpClient>(HttpClient::Kind::ExchangeWindow)),
+      m_relay(this, *this)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Datenaustausch mit dem Server"));
+    // While the run works the other windows take no input.
+    setWindowModality(Qt::ApplicationModal);
     buildControls();
-    // While a request runs the window repaints and shows its progress, but takes no input.
-    m_client->setProgressHook([](qint64, qint64) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
     connect(&picturePool(), &PictureDownloadPool::pictureStored, this, [this] { advanceProgress1(2); });
 }
 
-TForm5::~TForm5() = default;
+TForm5::~TForm5()
+{
+    // The window cannot close while the run works; a window destroyed anyway waits for it.
+    if (m_worker) {
+        m_worker->wait();
+        delete m_worker;
+    }
+}
 
 void TForm5::buildControls()
 {
@@ -91,6 +99,14 @@ void TForm5::buildControls()
     bars->addWidget(label(QStringLiteral("0%"), this, "Label9"), 2, 0);
     bars->addWidget(ProgressBar2, 2, 1);
     bars->addWidget(label(QStringLiteral("100%"), this, "Label10"), 2, 2);
+    ActivityBar = new QProgressBar(this);
+    ActivityBar->setObjectName(QStringLiteral("ActivityBar"));
+    ActivityBar->setAccessibleName(QStringLiteral("Übertragung läuft"));
+    ActivityBar->setRange(0, 100);
+    ActivityBar->setValue(0);
+    ActivityBar->setTextVisible(false);
+    ActivityBar->setMaximumHeight(6);
+    bars->addWidget(ActivityBar, 3, 1);
 
     auto *main = new QVBoxLayout;
     main->addWidget(label(QStringLiteral("Ihre Auktionen werden vom Server geladen. Bitte haben Sie ein wenig Geduld!"),
@@ -112,6 +128,10 @@ void TForm5::buildControls()
     Timer1->setInterval(1000);
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+
+    m_activityTimer = new QTimer(this);
+    m_activityTimer->setInterval(40);
+    connect(m_activityTimer, &QTimer::timeout, this, [this] { moveActivity(); });
 }
 
 void TForm5::showEvent(QShowEvent *event)
@@ -128,14 +148,41 @@ void TForm5::Timer1Timer()
 
 void TForm5::RunExchange()
 {
+    if (m_running)
+        return;
     m_running = true;
-    ExchangeRun run(*m_client, *m_db, *this, picturePool());
-    runGuarded([&] { run.RunExchange(settings); });
+    m_closeAfterRun = false;
+    m_activityTimer->start();
+    m_worker = QThread::create([this] { runOnWorker(); });
+    connect(m_worker, &QThread::finished, this, [this] { workerFinished(); });
+    m_worker->start();
+}
+
+void TForm5::runOnWorker()
+{
+    // The connection belongs to the thread that uses it.
+    Database db(m_session.ProgramDir);
+    ExchangeRun run(*m_client, db, m_session, m_relay, picturePool());
+    run.runReportingErrors(settings);
+    db.close();
+    m_closeAfterRun = run.closeWindowAfterRun();
+}
+
+void TForm5::workerFinished()
+{
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+    m_activityTimer->stop();
     m_running = false;
-    m_db->close();
     emit runFinished();
-    if (run.closeWindowAfterRun())
+    if (m_closeAfterRun)
         done(QDialog::Accepted);
+}
+
+void TForm5::moveActivity()
+{
+    ActivityBar->setValue((ActivityBar->value() + 5) % (ActivityBar->maximum() + 1));
 }
 
 void TForm5::closeEvent(QCloseEvent *event)
@@ -190,7 +237,18 @@ void TForm5::appendRunLog(const QString &line)
     m_runLog.append(line);
 }
 
-void TForm5::keepResponsive()
+void TForm5::report(ReportKind kind, const QString &text)
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    switch (kind) {
+    case ReportKind::Error:
+        prompter().showMessage(text, {}, Prompter::Kind::Error);
+        return;
+    case ReportKind::UnhandledError:
+        prompter().showError(text);
+        return;
+    case ReportKind::NewVersion:
+    case ReportKind::Completed:
+        prompter().showMessage(text);
+        return;
+    }
 }

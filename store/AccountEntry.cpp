@@ -1,4 +1,4 @@
-#include "ui/accounts/AccountEntry.h"
+#include "store/AccountEntry.h"
 
 #include "core/LoginContext.h"
 
