@@ -336,7 +336,7 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (loginContext().SwitchingUser) {
+    if (m_switchingUser) {
         if (m_loginWindow)
             m_loginWindow->show();
     } else {
@@ -527,10 +527,9 @@ void TForm1::ToolButton5Click()
 
 void TForm1::ChangeUser()
 {
-    LoginContext &context = loginContext();
-    context.SwitchingUser = true;
+    m_switchingUser = true;
     close();
-    context.SwitchingUser = false;
+    m_switchingUser = false;
 }
 
 void TForm1::OnlineHilfeClick()

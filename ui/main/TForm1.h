@@ -46,6 +46,8 @@ public:
 
     // Called by the login window right after creating the window.
     void SetUpAccount(const QString &usern, const QString &password, const QString &uid, QWidget *loginWindow);
+    // True only while the window closes for a change of user.
+    bool isSwitchingUser() const { return m_switchingUser; }
 
     // (Re)loads and renders all five lists; without recount only the cached rows are rendered.
     void LoadLists(bool recount);
@@ -150,6 +152,8 @@ private:
     QHBoxLayout *m_workRow = nullptr;
     TExBar *m_sideBar = nullptr;
     QPointer<QWidget> m_loginWindow;
+    // True only while the window closes for a change of user.
+    bool m_switchingUser = false;
     TransferFlags m_lastTransfer;
     ExchangeWindowRunner m_exchangeRunner;
 };

@@ -1,4 +1,4 @@
-#include "ui/accounts/PasswordChange.h"
+#include "ui/login/PasswordChange.h"
 
 #include "core/Prompter.h"
 #include "store/Accounts.h"

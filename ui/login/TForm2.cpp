@@ -1,4 +1,4 @@
-#include "ui/accounts/TForm2.h"
+#include "ui/login/TForm2.h"
 #include "ui/accounts/TForm3.h"
 
 #include "core/ErrorGuard.h"
@@ -6,8 +6,8 @@
 #include "core/ProgramInfo.h"
 #include "store/AuctionHouseNames.h"
 #include "store/PictureFolder.h"
-#include "ui/accounts/LoginContextFiller.h"
-#include "ui/accounts/PasswordChange.h"
+#include "ui/login/LoginContextFiller.h"
+#include "ui/login/PasswordChange.h"
 #include "core/Prompter.h"
 #include "ui/main/MainWindowIcons.h"
 #include "ui/main/TForm1.h"
@@ -148,10 +148,9 @@ void TForm2::showEvent(QShowEvent *event)
 
 void TForm2::FormShow()
 {
-    LoginContext &context = loginContext();
-    if (QWidget *mainWindow = context.CurrentMainWindow) {
+    if (TForm1 *mainWindow = m_mainWindow) {
         mainWindow->close();
-        context.CurrentMainWindow = nullptr;
+        m_mainWindow = nullptr;
     }
     runGuarded([this] { LoadAccountList(); });
 }
@@ -280,7 +279,7 @@ void TForm2::Button3Click()
         LoginContext &context = loginContext();
         LoginContextFiller(context.ProgramDir).fillAuctionHouse(context, account->aukid);
         auto *mainWindow = new TForm1(this);
-        context.CurrentMainWindow = mainWindow;
+        m_mainWindow = mainWindow;
         mainWindow->SetUpAccount(account->usern, account->password, account->uid, this);
         context.userID = account->id;
         mainWindow->setWindowTitle(context.name + QStringLiteral(" -- Auktionshaus Veltrano"));

@@ -6,7 +6,7 @@
 #include "tests/support/SampleData.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempProgramDir.h"
-#include "ui/accounts/TForm2.h"
+#include "ui/login/TForm2.h"
 #include "store/ListKinds.h"
 #include "ui/main/TForm1.h"
 
@@ -78,7 +78,7 @@ protected:
             QTest::keyClick(login->Edit1, Qt::Key_Backspace);
         EXPECT_TRUE(login->Button3->isEnabled());
         QTest::mouseClick(login->Button3, Qt::LeftButton);
-        return qobject_cast<TForm1 *>(loginContext().CurrentMainWindow);
+        return login->currentMainWindow();
     }
 
     int userCount(const QString &usern)
@@ -206,10 +206,10 @@ TEST_F(LoginWindow, EnterLogsInOnceThePasswordMatches)
     select(QStringLiteral("anna"));
     QTest::keyClicks(login->Edit1, QStringLiteral("Gehei"));
     QTest::keyClick(login->Edit1, Qt::Key_Return);
-    EXPECT_EQ(loginContext().CurrentMainWindow, nullptr);
+    EXPECT_EQ(login->currentMainWindow(), nullptr);
     QTest::keyClicks(login->Edit1, QStringLiteral("m"));
     QTest::keyClick(login->Edit1, Qt::Key_Return);
-    ASSERT_NE(loginContext().CurrentMainWindow, nullptr);
+    ASSERT_NE(login->currentMainWindow(), nullptr);
     EXPECT_EQ(loginContext().userID, anna);
 }
 
@@ -219,10 +219,10 @@ TEST_F(LoginWindow, AChangeOfUserReturnsToTheLoginAndAMultiUserMasterKeepsTheHou
     TForm1 *first = logIn(QStringLiteral("bernd"), QString());
     ASSERT_NE(first, nullptr);
     first->Benutzerwechseln1->trigger();
-    EXPECT_FALSE(loginContext().SwitchingUser);
+    EXPECT_FALSE(first->isSwitchingUser());
     EXPECT_TRUE(login->isVisible());
     EXPECT_FALSE(first->isVisible());
-    EXPECT_EQ(loginContext().CurrentMainWindow, nullptr);
+    EXPECT_EQ(login->currentMainWindow(), nullptr);
     EXPECT_TRUE(login->ListView1->selectedItems().isEmpty());
     EXPECT_FALSE(login->Edit1->isVisible());
     EXPECT_EQ(ProcessLocale::decimalSeparator(), QLatin1Char(','));

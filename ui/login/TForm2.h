@@ -2,8 +2,10 @@
 
 #include "store/AccountEntry.h"
 #include "store/Accounts.h"
+#include "ui/main/TForm1.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <optional>
 
 class QLabel;
@@ -12,12 +14,16 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+
 // The login window: the first window and the application's main window.
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
     // programDir: the directory the program keeps its files in (the executable's).
     explicit TForm2(const QString &programDir, QWidget *parent = nullptr);
+
+    // The main window opened by the last login; null before it and after a change of user.
+    TForm1 *currentMainWindow() const { return m_mainWindow; }
 
     QLabel *Label2 = nullptr; // version
     QLabel *Label3 = nullptr;
@@ -46,6 +52,7 @@ protected:
     void reject() override;
 
 private:
+    QPointer<TForm1> m_mainWindow;
     // Hidden values of each entry, in the order uid, password, usern, aukid, id.
     enum EntryRole { UidRole = Qt::UserRole, PasswordRole, UsernRole, AukidRole, IdRole };
 

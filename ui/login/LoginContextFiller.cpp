@@ -1,4 +1,4 @@
-#include "ui/accounts/LoginContextFiller.h"
+#include "ui/login/LoginContextFiller.h"
 
 #include "core/LoginContext.h"
 #include "core/ProgramInfo.h"
