@@ -93,3 +93,42 @@ TEST(Accounts, AuctionHousesSortedByNameAndFoundByName)
     EXPECT_EQ(karvento->typ, 1);
     EXPECT_FALSE(accounts.auctionHouseNamed(QStringLiteral("Karvento' OR '1'='1")));
 }
+
+TEST(Accounts, OwnAccountsPasswordsAndTheStampOfTheLastDownload)
+{
+    TempProgramDir dir;
+    Accounts accounts;
+    const int own = accounts.addUser(newUser(QStringLiteral("eigen"), 11, 0, QStringLiteral("Anna")));
+    accounts.addUser(newUser(QStringLiteral("unter"), 12, own, QStringLiteral("Bert")));
+
+    const std::vector<AccountEntry> listed = accounts.ownAccounts();
+    ASSERT_EQ(listed.size(), 1u) << "sub-accounts are not listed at the login";
+    EXPECT_EQ(listed[0].usern, QStringLiteral("eigen"));
+    EXPECT_EQ(listed[0].id, own);
+    EXPECT_EQ(listed[0].uid, QStringLiteral("u-eigen"));
+
+    accounts.changePassword(own, QStringLiteral("neu'es & Wort"));
+    EXPECT_EQ(accounts.ownAccounts()[0].password, QStringLiteral("neu'es & Wort"));
+
+    EXPECT_EQ(accounts.lastUpdate(QStringLiteral("eigen"), 11), QString::fromLatin1(Accounts::FirstLastUpdate));
+    EXPECT_EQ(accounts.lastUpdate(QStringLiteral("eigen"), 12), std::nullopt);
+    accounts.stampLastUpdate(QStringLiteral("eigen"), 11, QStringLiteral("11.12.2026 10:00:00"));
+    EXPECT_EQ(accounts.lastUpdateOf(own), QStringLiteral("11.12.2026 10:00:00"));
+    EXPECT_EQ(accounts.lastUpdate(QStringLiteral("unter"), 12), QString::fromLatin1(Accounts::FirstLastUpdate));
+}
+
+TEST(Accounts, AuctionHouseRowOrEmptyValuesWhenThereIsNone)
+{
+    TempProgramDir dir;
+    Accounts accounts;
+    const AuctionHouse karvento = accounts.auctionHouseRow(12);
+    EXPECT_EQ(karvento.aukid, 12);
+    EXPECT_EQ(karvento.name, QStringLiteral("Karvento"));
+    EXPECT_EQ(karvento.typ, 1);
+    EXPECT_FALSE(karvento.url.isEmpty());
+
+    const AuctionHouse none = accounts.auctionHouseRow(99);
+    EXPECT_EQ(none.aukid, 0);
+    EXPECT_TRUE(none.name.isEmpty() && none.url.isEmpty() && none.MoneySymbol.isEmpty());
+    EXPECT_TRUE(none.zust[0].isEmpty());
+}
