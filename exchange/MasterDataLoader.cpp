@@ -34,17 +34,18 @@ MasterDataLoader::MasterDataLoader(HttpClient &client, Database &db, const Accou
 
 const QList<MasterDataLoader::Section> &MasterDataLoader::sections()
 {
+    constexpr ColumnType Text = ColumnType::Text;
+    constexpr ColumnType Number = ColumnType::WholeNumber;
     static const QList<Section> all = {
         {"kategorien", {"id", "name", "pid"}, "categories",
-         {{"cat_id", "0"}, {"cat_name", "0"}, {"parent_id", "0"}, {"aukid", "1"}}},
-        {"einstelldauer_shop", {"tage", "bez"}, "shop_einstelldauer", {{"tage", "1"}, {"bez", "0"}, {"aukid", "1"}}},
-        {"einstelldauer", {"tage", "bez"}, "einstelldauer", {{"tage", "1"}, {"bez", "0"}, {"aukid", "1"}}},
+         {{"cat_id", Text}, {"cat_name", Text}, {"parent_id", Text}, {"aukid", Number}}},
+        {"einstelldauer_shop", {"tage", "bez"}, "shop_einstelldauer", {{"tage", Number}, {"bez", Text}, {"aukid", Number}}},
+        {"einstelldauer", {"tage", "bez"}, "einstelldauer", {{"tage", Number}, {"bez", Text}, {"aukid", Number}}},
         {"einstellgebuehr", {"id", "min", "max", "preis"}, "einstellgebuehr",
-         {{"id", "1"}, {"min_val", "0"}, {"max_val", "0"}, {"fee", "0"}, {"aukid", "1"}}},
-        {"preise", {"id", "name", "preis"}, "zusatz_preis",
-         {{"id", "0"}, {"bez", "0"}, {"preis", "0"}, {"aukid", "1"}}},
-        {"zahlmethoden", {"id", "name"}, "zahlungsmethoden", {{"id", "1"}, {"bez", "0"}, {"aukid", "1"}}},
-        {"laender", {"id", "name"}, "land", {{"id", "1"}, {"land", "0"}, {"aukid", "1"}}},
+         {{"id", Number}, {"min_val", Text}, {"max_val", Text}, {"fee", Text}, {"aukid", Number}}},
+        {"preise", {"id", "name", "preis"}, "zusatz_preis", {{"id", Text}, {"bez", Text}, {"preis", Text}, {"aukid", Number}}},
+        {"zahlmethoden", {"id", "name"}, "zahlungsmethoden", {{"id", Number}, {"bez", Text}, {"aukid", Number}}},
+        {"laender", {"id", "name"}, "land", {{"id", Number}, {"land", Text}, {"aukid", Number}}},
     };
     return all;
 }

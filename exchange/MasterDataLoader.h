@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/array_Datenfelder.h"
+#include "store/ColumnSpec.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,7 +24,7 @@ public:
         QString recordName;
         QStringList fieldNames;
         QString table;
-        array_Datenfelder columns;
+        ColumnSpecs columns;
     };
 
     // The session's user id is sent with the request unless setUid gives another.

@@ -11,27 +11,17 @@
 
 namespace {
 
-enum class TypeCode { Text, WholeNumber, Amount, Flag, DateTime, Unknown };
-
 struct Column {
     QString name;
     QString placeholder;
-    TypeCode type;
+    ColumnType type;
 };
 
-TypeCode typeCodeOf(const QString &code)
-{
-    static const QStringList codes = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                                      QStringLiteral("3"), QStringLiteral("4")};
-    const qsizetype index = codes.indexOf(code);
-    return index < 0 ? TypeCode::Unknown : static_cast<TypeCode>(index);
-}
-
-QList<Column> columnsOf(const QList<QStringList> &columnList)
+QList<Column> columnsOf(const ColumnSpecs &specs)
 {
     QList<Column> columns;
-    for (const QStringList &entry : columnList)
-        columns.append({entry.value(0), QLatin1Char(':') + entry.value(0), typeCodeOf(entry.value(1))});
+    for (const ColumnSpec &spec : specs)
+        columns.append({spec.name, QLatin1Char(':') + spec.name, spec.type});
     return columns;
 }
 
@@ -70,24 +60,23 @@ QString storedDateTime(const QString &text)
     return DbValues::dateTimeText(QDateTime(date, time));
 }
 
-QVariant converted(const QString &text, TypeCode type)
+QVariant converted(const QString &text, ColumnType type)
 {
     switch (type) {
-    case TypeCode::Text:
+    case ColumnType::Text:
         return text;
-    case TypeCode::WholeNumber:
-    case TypeCode::Flag:
+    case ColumnType::WholeNumber:
+    case ColumnType::Flag:
         return wholeNumber(text);
-    case TypeCode::Amount:
+    case ColumnType::Amount:
         return amount(text);
-    case TypeCode::DateTime:
+    case ColumnType::DateTime:
         // A record without the date stores none; a date that is there must convert.
         if (text.trimmed().isEmpty())
             return QVariant(QMetaType(QMetaType::QString));
         return storedDateTime(text);
-    case TypeCode::Unknown:
-        break;
     }
+    // Only a value cast from outside the enumeration gets here.
     prompter().showMessage(
         QStringLiteral("Parameterobjekt kann nicht zugewiesen werden, da keine Felddefinition vorhanden ist!"), {},
         Prompter::Kind::Error);
@@ -106,7 +95,7 @@ QString valueFor(qsizetype column, const QStringList &row, qsizetype recordField
 } // namespace
 
 bool InsertRecords(Database &db, const QString &table, const QStringList &extraValues,
-                   const QList<QStringList> &rows, const QList<QStringList> &columnList)
+                   const QList<QStringList> &rows, const ColumnSpecs &columnList)
 {
     if (rows.isEmpty())
         return true;

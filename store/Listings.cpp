@@ -37,19 +37,35 @@ QString withFieldList(QString statement, const QStringList &fields)
     throw DatabaseError(error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
 
-// The fields of a listing record, in their order, with the type code of their column.
-const QStringList &typedFields()
+// The fields of a listing record, in their order, with the type of their column.
+const ColumnSpecs &typedFields()
 {
-    static const QStringList fields = QString::fromLatin1(
-        "id:2 seite:1 waehrung:0 kategorie:1 kategorie2:1 shopkategorie:1 dauer:1 auktionstyp:1 privatauktion:3 "
-        "wiederholung:1 anzahl:1 posanzahl:1 startpreis:2 sofortkaufpreis:2 minpreis:2 treuhand:3 zustand:1 "
-        "titel:0 u_titel:0 beschreibung:0 plz:0 ort:0 region:0 land:0 start:4 ende:4 artnr:0 zahlungsmethode:0 "
-        "zahlungshinweis:0 versandtrager:3 versand_angabe:3 versand_versicherung:2 versand_rabatt:3 "
-        "versand_int:3 versandkosten:2 versandoption:0 versandkostenoption:2 fett:3 marker:3 topkat:3 galerie:3 "
-        "galerie_url:0 galerie_plus:3 startseite:3 zaehler:3 ruecknahme:3 pic_beschr:0 sofort_neu:3 themeID:3 "
-        "layoutID:3 status:1 gebote:3 gebotspreis:2 mwst:2 enfsuche:3 zusatzangaben:0 pic1:0 pic2:0 pic3:0 "
-        "pic4:0 pic5:0 pic6:0")
-                                          .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    static const ColumnSpecs fields = {
+        {"id", ColumnType::Amount}, {"seite", ColumnType::WholeNumber}, {"waehrung", ColumnType::Text},
+        {"kategorie", ColumnType::WholeNumber}, {"kategorie2", ColumnType::WholeNumber},
+        {"shopkategorie", ColumnType::WholeNumber}, {"dauer", ColumnType::WholeNumber},
+        {"auktionstyp", ColumnType::WholeNumber}, {"privatauktion", ColumnType::Flag},
+        {"wiederholung", ColumnType::WholeNumber}, {"anzahl", ColumnType::WholeNumber},
+        {"posanzahl", ColumnType::WholeNumber}, {"startpreis", ColumnType::Amount},
+        {"sofortkaufpreis", ColumnType::Amount}, {"minpreis", ColumnType::Amount}, {"treuhand", ColumnType::Flag},
+        {"zustand", ColumnType::WholeNumber}, {"titel", ColumnType::Text}, {"u_titel", ColumnType::Text},
+        {"beschreibung", ColumnType::Text}, {"plz", ColumnType::Text}, {"ort", ColumnType::Text},
+        {"region", ColumnType::Text}, {"land", ColumnType::Text}, {"start", ColumnType::DateTime},
+        {"ende", ColumnType::DateTime}, {"artnr", ColumnType::Text}, {"zahlungsmethode", ColumnType::Text},
+        {"zahlungshinweis", ColumnType::Text}, {"versandtrager", ColumnType::Flag},
+        {"versand_angabe", ColumnType::Flag}, {"versand_versicherung", ColumnType::Amount},
+        {"versand_rabatt", ColumnType::Flag}, {"versand_int", ColumnType::Flag},
+        {"versandkosten", ColumnType::Amount}, {"versandoption", ColumnType::Text},
+        {"versandkostenoption", ColumnType::Amount}, {"fett", ColumnType::Flag}, {"marker", ColumnType::Flag},
+        {"topkat", ColumnType::Flag}, {"galerie", ColumnType::Flag}, {"galerie_url", ColumnType::Text},
+        {"galerie_plus", ColumnType::Flag}, {"startseite", ColumnType::Flag}, {"zaehler", ColumnType::Flag},
+        {"ruecknahme", ColumnType::Flag}, {"pic_beschr", ColumnType::Text}, {"sofort_neu", ColumnType::Flag},
+        {"themeID", ColumnType::Flag}, {"layoutID", ColumnType::Flag}, {"status", ColumnType::WholeNumber},
+        {"gebote", ColumnType::Flag}, {"gebotspreis", ColumnType::Amount}, {"mwst", ColumnType::Amount},
+        {"enfsuche", ColumnType::Flag}, {"zusatzangaben", ColumnType::Text}, {"pic1", ColumnType::Text},
+        {"pic2", ColumnType::Text}, {"pic3", ColumnType::Text}, {"pic4", ColumnType::Text},
+        {"pic5", ColumnType::Text}, {"pic6", ColumnType::Text},
+    };
     return fields;
 }
 
@@ -240,28 +256,27 @@ const QStringList &Listings::downloadedFieldNames()
 {
     static const QStringList names = [] {
         QStringList result;
-        for (const QString &field : typedFields())
-            result.append(field.section(QLatin1Char(':'), 0, 0));
+        for (const ColumnSpec &field : typedFields())
+            result.append(field.name);
         return result;
     }();
     return names;
 }
 
-const QList<QStringList> &Listings::downloadedColumns()
+const ColumnSpecs &Listings::downloadedColumns()
 {
-    static const QList<QStringList> all = [] {
-        QList<QStringList> result;
-        for (const QString &field : typedFields()) {
-            QString column = field.section(QLatin1Char(':'), 0, 0);
-            if (column == QLatin1String("id"))
-                column = QStringLiteral("artID");
-            else if (column == QLatin1String("seite"))
-                column = QStringLiteral("seitenID");
-            result.append({column, field.section(QLatin1Char(':'), 1, 1)});
+    static const ColumnSpecs all = [] {
+        ColumnSpecs result;
+        for (ColumnSpec column : typedFields()) {
+            if (column.name == QLatin1String("id"))
+                column.name = QStringLiteral("artID");
+            else if (column.name == QLatin1String("seite"))
+                column.name = QStringLiteral("seitenID");
+            result.append(column);
         }
-        result.append({QStringLiteral("artliste"), QStringLiteral("1")});
-        result.append({QStringLiteral("aukID"), QStringLiteral("1")});
-        result.append({QStringLiteral("userID"), QStringLiteral("1")});
+        result.append({QStringLiteral("artliste"), ColumnType::WholeNumber});
+        result.append({QStringLiteral("aukID"), ColumnType::WholeNumber});
+        result.append({QStringLiteral("userID"), ColumnType::WholeNumber});
         return result;
     }();
     return all;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/ColumnSpec.h"
 #include "store/FieldRows.h"
 #include "store/StoredRow.h"
 
@@ -55,8 +56,8 @@ public:
     // pic1, pic2, pic3 of every listing of the account that has a first picture.
     QList<QStringList> pictureNamesOfListingsWithPictures();
 
-    // The 65 columns of a downloaded listing with their type codes.
-    static const QList<QStringList> &downloadedColumns();
+    // The 65 columns of a downloaded listing with their types.
+    static const ColumnSpecs &downloadedColumns();
     // The field names of a listing record in a server reply, in their order.
     static const QStringList &downloadedFieldNames();
 

@@ -21,7 +21,7 @@ void MasterData::storeCatalogueNumber(const QString &number)
 }
 
 bool MasterData::replaceSection(const QString &table, const QList<QStringList> &records,
-                                const QList<QStringList> &columns)
+                                const ColumnSpecs &columns)
 {
     Transaction transaction(m_db);
     Statement::run(m_db, QStringLiteral("DELETE FROM `") + table + QStringLiteral("` WHERE `aukid`=:aukid"),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ColumnSpec.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,7 +20,7 @@ public:
     void storeCatalogueNumber(const QString &number);
     // Replaces the auction house's rows of a table in a transaction of its own; false (with
     // the old rows kept) when the records could not be stored.
-    bool replaceSection(const QString &table, const QList<QStringList> &records, const QList<QStringList> &columns);
+    bool replaceSection(const QString &table, const QList<QStringList> &records, const ColumnSpecs &columns);
 
 private:
     Database &m_db;

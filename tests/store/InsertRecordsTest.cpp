@@ -27,11 +27,11 @@ protected:
 
     int probeRows() { return Statement::scalar(m_db, "SELECT COUNT(*) FROM probe").toInt(); }
 
-    // One record with one field, stored in column `column` with the given type code.
-    QVariant storeOne(const QString &column, const QString &code, const QString &text)
+    // One record with one field, stored in column `column` of the given type.
+    QVariant storeOne(const QString &column, ColumnType type, const QString &text)
     {
         Statement::run(m_db, "DELETE FROM probe");
-        InsertRecords(m_db, "probe", {}, {{text, ""}}, {{column, code}});
+        InsertRecords(m_db, "probe", {}, {{text, ""}}, {{column, type}});
         return stored(column);
     }
 
@@ -42,45 +42,45 @@ protected:
 
 struct ConversionCase {
     const char *column;
-    const char *code;
+    ColumnType type;
     const char *text;
     QVariant expected;
 };
 
 } // namespace
 
-TEST_F(InsertRecordsTest, ConvertsEachValueByTheTypeCodeOfItsColumn)
+TEST_F(InsertRecordsTest, ConvertsEachValueByTheTypeOfItsColumn)
 {
     ProcessLocale::useDecimalComma();
     const ConversionCase cases[] = {
-        {"t", "0", "O'Brien \"x\"", QStringLiteral("O'Brien \"x\"")},
-        {"t", "0", "007", QStringLiteral("007")},
-        {"n", "1", "42", 42},
-        {"n", "1", " -7 ", -7},
-        {"n", "1", "abc", 0},
-        {"n", "1", "", 0},
-        {"n", "1", "12.5", 0},
-        {"n", "1", "99999999999", 0},
-        {"a", "2", "12.50", 12.5},
-        {"a", "2", "12,50", 12.5},
-        {"a", "2", "", 0.0},
-        {"a", "2", "zwölf", 0.0},
-        {"f", "3", "1", 1},
-        {"f", "3", "0", 0},
-        {"d", "4", "2010-01-05 14:03:07", QStringLiteral("2010-01-05 14:03:07")},
-        {"d", "4", "2010-01-05", QStringLiteral("2010-01-05 00:00:00")},
-        {"d", "4", "2010-1-5 4:03:07", QStringLiteral("2010-01-05 04:03:07")},
+        {"t", ColumnType::Text, "O'Brien \"x\"", QStringLiteral("O'Brien \"x\"")},
+        {"t", ColumnType::Text, "007", QStringLiteral("007")},
+        {"n", ColumnType::WholeNumber, "42", 42},
+        {"n", ColumnType::WholeNumber, " -7 ", -7},
+        {"n", ColumnType::WholeNumber, "abc", 0},
+        {"n", ColumnType::WholeNumber, "", 0},
+        {"n", ColumnType::WholeNumber, "12.5", 0},
+        {"n", ColumnType::WholeNumber, "99999999999", 0},
+        {"a", ColumnType::Amount, "12.50", 12.5},
+        {"a", ColumnType::Amount, "12,50", 12.5},
+        {"a", ColumnType::Amount, "", 0.0},
+        {"a", ColumnType::Amount, "zwölf", 0.0},
+        {"f", ColumnType::Flag, "1", 1},
+        {"f", ColumnType::Flag, "0", 0},
+        {"d", ColumnType::DateTime, "2010-01-05 14:03:07", QStringLiteral("2010-01-05 14:03:07")},
+        {"d", ColumnType::DateTime, "2010-01-05", QStringLiteral("2010-01-05 00:00:00")},
+        {"d", ColumnType::DateTime, "2010-1-5 4:03:07", QStringLiteral("2010-01-05 04:03:07")},
     };
     for (const ConversionCase &c : cases) {
-        SCOPED_TRACE(std::string(c.code) + " " + c.text);
-        EXPECT_EQ(storeOne(c.column, c.code, QString::fromUtf8(c.text)), c.expected);
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.type)) + " " + c.text);
+        EXPECT_EQ(storeOne(c.column, c.type, QString::fromUtf8(c.text)), c.expected);
     }
 }
 
 TEST_F(InsertRecordsTest, ColumnsTakeFieldsThenExtraValuesThenZero)
 {
     const QList<QStringList> rows = {{"1", "eins", ""}, {"2", "zwei", ""}};
-    EXPECT_TRUE(InsertRecords(m_db, "probe", {"7"}, rows, {{"n", "1"}, {"t", "0"}, {"f", "1"}, {"x", "0"}}));
+    EXPECT_TRUE(InsertRecords(m_db, "probe", {"7"}, rows, {{"n", ColumnType::WholeNumber}, {"t", ColumnType::Text}, {"f", ColumnType::WholeNumber}, {"x", ColumnType::Text}}));
     ASSERT_EQ(probeRows(), 2);
     EXPECT_EQ(stored("t", "n=2"), QStringLiteral("zwei"));
     EXPECT_EQ(stored("f", "n=2"), 7);
@@ -94,14 +94,14 @@ TEST_F(InsertRecordsTest, DateThatDoesNotConvertStoresNothingOfTheCall)
         SCOPED_TRACE(bad.toStdString());
         QList<QStringList> withBad = rows;
         withBad[1][0] = bad;
-        EXPECT_THROW(InsertRecords(m_db, "probe", {}, withBad, {{"d", "4"}}), AppError);
+        EXPECT_THROW(InsertRecords(m_db, "probe", {}, withBad, {{"d", ColumnType::DateTime}}), AppError);
         EXPECT_EQ(probeRows(), 0);
     }
 }
 
 TEST_F(InsertRecordsTest, AMissingDateStoresNone)
 {
-    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, {{"", ""}, {"  ", ""}}, {{"d", "4"}}));
+    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, {{"", ""}, {"  ", ""}}, {{"d", ColumnType::DateTime}}));
     EXPECT_EQ(probeRows(), 2);
     EXPECT_EQ(Statement::scalar(m_db, "SELECT COUNT(*) FROM probe WHERE d IS NULL").toInt(), 2);
 }
@@ -109,8 +109,8 @@ TEST_F(InsertRecordsTest, AMissingDateStoresNone)
 TEST_F(InsertRecordsTest, InsideATransactionAFailureLeavesTheTransactionUsable)
 {
     Transaction transaction(m_db);
-    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, {{"kept", ""}}, {{"t", "0"}}));
-    EXPECT_THROW(InsertRecords(m_db, "probe", {}, {{"2010-01-01", ""}, {"kaputt", ""}}, {{"d", "4"}}), AppError);
+    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, {{"kept", ""}}, {{"t", ColumnType::Text}}));
+    EXPECT_THROW(InsertRecords(m_db, "probe", {}, {{"2010-01-01", ""}, {"kaputt", ""}}, {{"d", ColumnType::DateTime}}), AppError);
     transaction.commit();
     EXPECT_EQ(probeRows(), 1);
     EXPECT_EQ(stored("t"), QStringLiteral("kept"));
@@ -120,7 +120,7 @@ TEST_F(InsertRecordsTest, DatabaseErrorStoresNothingOfTheCall)
 {
     Statement::run(m_db, "CREATE TRIGGER refuse BEFORE INSERT ON probe WHEN NEW.t = 'bad' "
                          "BEGIN SELECT RAISE(ABORT, 'abgelehnt'); END");
-    EXPECT_THROW(InsertRecords(m_db, "probe", {}, {{"good", ""}, {"bad", ""}}, {{"t", "0"}}), DatabaseError);
+    EXPECT_THROW(InsertRecords(m_db, "probe", {}, {{"good", ""}, {"bad", ""}}, {{"t", ColumnType::Text}}), DatabaseError);
     EXPECT_EQ(probeRows(), 0);
 }
 
@@ -128,15 +128,15 @@ TEST_F(InsertRecordsTest, ReportsWhetherTheLastRowWasStored)
 {
     Statement::run(m_db, "CREATE TRIGGER skip BEFORE INSERT ON probe WHEN NEW.t = 'skip' "
                          "BEGIN SELECT RAISE(IGNORE); END");
-    EXPECT_FALSE(InsertRecords(m_db, "probe", {}, {{"a", ""}, {"skip", ""}}, {{"t", "0"}}));
-    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, {{"skip", ""}, {"b", ""}}, {{"t", "0"}}));
+    EXPECT_FALSE(InsertRecords(m_db, "probe", {}, {{"a", ""}, {"skip", ""}}, {{"t", ColumnType::Text}}));
+    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, {{"skip", ""}, {"b", ""}}, {{"t", ColumnType::Text}}));
     EXPECT_EQ(probeRows(), 2);
 }
 
-TEST_F(InsertRecordsTest, UnknownTypeCodeLeavesTheValueEmptyAndStoresTheRow)
+TEST_F(InsertRecordsTest, TypeOutsideTheEnumerationLeavesTheValueEmptyAndStoresTheRow)
 {
     m_prompts.expectMessage("Parameterobjekt kann nicht zugewiesen werden, da keine Felddefinition vorhanden ist!");
-    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, {{"x", "y", ""}}, {{"t", "0"}, {"x", "9"}}));
+    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, {{"x", "y", ""}}, {{"t", ColumnType::Text}, {"x", static_cast<ColumnType>(9)}}));
     EXPECT_EQ(stored("t"), QStringLiteral("x"));
     EXPECT_TRUE(stored("x").isNull());
 }
@@ -146,7 +146,7 @@ TEST_F(InsertRecordsTest, ManyRowsGoThroughInOneCall)
     QList<QStringList> rows;
     for (int i = 0; i < 5000; ++i)
         rows.append({QString::number(i), ""});
-    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, rows, {{"n", "1"}}));
+    EXPECT_TRUE(InsertRecords(m_db, "probe", {}, rows, {{"n", ColumnType::WholeNumber}}));
     EXPECT_EQ(probeRows(), 5000);
     EXPECT_EQ(Statement::scalar(m_db, "SELECT SUM(n) FROM probe").toLongLong(), 4999LL * 5000 / 2);
 }
