@@ -10,6 +10,7 @@
 #include "ui/widgets/WidgetArtwork.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -60,9 +61,11 @@ TForm5::TForm5(const AccountSession &session, QWidget *parent)
 
 TForm5::~TForm5()
 {
-    // The window cannot close while the run works; a window destroyed anyway waits for it.
+    // The window cannot close while the run works; a window destroyed anyway waits for it,
+    // and goes on delivering what the run hands over, so a report cannot block it forever.
     if (m_worker) {
-        m_worker->wait();
+        while (!m_worker->wait(10))
+            QCoreApplication::processEvents();
         delete m_worker;
     }
 }
