@@ -2,13 +2,11 @@
 
 #include <QString>
 
-class TForm1;
 class TForm2;
 
-// The windows created at start-up, reachable by their form names. Only the login window
-// is shown; it is the application's main window, and closing it ends the program. The
-// main window the seller works with is a new one for each login, owned by the login
-// window; the start-up Form1 is never shown.
+// The windows created at start-up, reachable by their form names: only the login window.
+// It is the application's main window, and closing it ends the program. The main window
+// the seller works with is a new one for each login, owned by the login window.
 class WindowRegistry {
 public:
     explicit WindowRegistry(const QString &programDir);
@@ -17,5 +15,4 @@ public:
     WindowRegistry &operator=(const WindowRegistry &) = delete;
 
     TForm2 *Form2 = nullptr;
-    TForm1 *Form1 = nullptr;
 };

@@ -4,7 +4,7 @@
 #include "app/VeltranoApplication.h"
 #include "app/WindowRegistry.h"
 #include "exchange/PictureDownloadPool.h"
-#include "ui/accounts/TForm2.h"
+#include "ui/login/TForm2.h"
 #include "ui/widgets/WidgetPrompter.h"
 
 #include <QStandardPaths>

@@ -6,8 +6,6 @@
 #include <QString>
 #include <array>
 
-class QWidget;
-
 // The selected auction house (the inherited row) and the logged-in account, shared by
 // every window.
 // All access happens on the window thread; background downloads only read it while
@@ -26,11 +24,6 @@ struct LoginContext : AuctionHouse {
     std::array<QString, AuctionHouseNameCount> AuctionHouseNames{};
     QString LastPictureFolder;
     int LastSavedListKind = 0;
-
-    // True only while the main window closes for a change of user.
-    bool SwitchingUser = false;
-    // The main window opened by the last login; null before it and after a change of user.
-    QWidget *CurrentMainWindow = nullptr;
 
     // The session of the logged-in account, for the logic a window starts.
     AccountSession session() const;

@@ -1,7 +1,5 @@
 #include "exchange/ExchangeMessages.h"
 
-#include "core/Prompter.h"
-
 namespace ExchangeMessages {
 
 QString noConnection()
@@ -9,9 +7,19 @@ QString noConnection()
     return QStringLiteral("Es besteht keine Verbindung zum Server! Bitte überprüfen Sie Ihre Internetverbindung!");
 }
 
-void showError(const QString &text)
+QString transferCompleted()
 {
-    prompter().showMessage(text, {}, Prompter::Kind::Error);
+    return QStringLiteral("Die Übertragung ist nun abgeschlossen, Sie können nun das Fenster schließen!");
+}
+
+QString newVersion()
+{
+    return QStringLiteral("Es besteht eine neue Version, bitte verwenden Sie das Menu Optionen => Softwareupdate");
+}
+
+QString transferFailed(const QString &errorText)
+{
+    return QStringLiteral("Fehler bei der Übertragung: ") + errorText;
 }
 
 } // namespace ExchangeMessages

@@ -7,7 +7,10 @@ namespace ExchangeMessages {
 
 // What the seller sees when the server cannot be reached.
 QString noConnection();
-// A message box with the error icon.
-void showError(const QString &text);
+// The last message of a run.
+QString transferCompleted();
+QString newVersion();
+// A POST that failed, with the transport's error text.
+QString transferFailed(const QString &errorText);
 
 } // namespace ExchangeMessages

@@ -4,8 +4,9 @@
 
 #include <functional>
 
-// The progress of a run without windows: each new status text becomes one log line; the
-// progress bars and the hidden run log have no place there.
+// The progress of a run without windows: each new status text and each report becomes one
+// log line; the progress bars and the hidden run log have no place there. It remembers
+// whether the run completed and whether anything went wrong on the way.
 class LineProgress final : public ExchangeProgress {
 public:
     using LineSink = std::function<void(const QString &line)>;
@@ -19,8 +20,14 @@ public:
     void advanceProgress2() override {}
     void fillProgress2() override {}
     void appendRunLog(const QString &) override {}
+    void report(ReportKind kind, const QString &text) override;
+
+    bool completed() const { return m_completed; }
+    bool failed() const { return m_failed; }
 
 private:
     LineSink m_sink;
     QString m_lastStatus;
+    bool m_completed = false;
+    bool m_failed = false;
 };

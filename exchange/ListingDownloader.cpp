@@ -1,21 +1,21 @@
 #include "exchange/ListingDownloader.h"
 
 #include "core/AppError.h"
-#include "core/LoginContext.h"
+#include "core/AccountSession.h"
 #include "core/ProcessLocale.h"
 #include "exchange/Credentials.h"
 #include "exchange/ExchangeMessages.h"
 #include "exchange/ExchangeProgress.h"
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"
-#include "exchange/InsertRecords.h"
+#include "store/InsertRecords.h"
 #include "exchange/XmlRecordParser.h"
 #include "exchange/PictureDownloadPool.h"
-#include "exchange/Savepoint.h"
+#include "store/Accounts.h"
 #include "store/Database.h"
+#include "store/Listings.h"
 #include "store/PictureFolder.h"
 #include "store/PictureNames.h"
-#include "store/Statement.h"
 #include "store/Transaction.h"
 
 #include <QDateTime>
@@ -24,83 +24,25 @@
 
 namespace {
 
-using ExchangeMessages::showError;
-
 const QString ReloadSince = QStringLiteral("01.01.1990");
-
-QVariantMap accountOfHouse()
-{
-    return {{QStringLiteral(":user"), loginContext().userID}, {QStringLiteral(":house"), loginContext().aukid}};
-}
 
 } // namespace
 
 ListingDownloader::~ListingDownloader() = default;
 
-ListingDownloader::ListingDownloader(HttpClient &client, Database &db, ExchangeProgress &progress,
-                                     PictureDownloadPool &pictures)
-    : m_client(client), m_db(db), m_progress(progress), m_pictures(pictures)
+ListingDownloader::ListingDownloader(HttpClient &client, Database &db, const AccountSession &session,
+                                     ExchangeProgress &progress, PictureDownloadPool &pictures)
+    : m_client(client), m_db(db), m_session(session), m_progress(progress), m_pictures(pictures)
 {
-}
-
-namespace {
-
-using ExchangeMessages::showError;
-// The fields of a listing record, in their order, with the type code of their column.
-const QStringList &typedFields()
-{
-    static const QStringList fields = QString::fromLatin1(
-        "id:2 seite:1 waehrung:0 kategorie:1 kategorie2:1 shopkategorie:1 dauer:1 auktionstyp:1 privatauktion:3 "
-        "wiederholung:1 anzahl:1 posanzahl:1 startpreis:2 sofortkaufpreis:2 minpreis:2 treuhand:3 zustand:1 "
-        "titel:0 u_titel:0 beschreibung:0 plz:0 ort:0 region:0 land:0 start:4 ende:4 artnr:0 zahlungsmethode:0 "
-        "zahlungshinweis:0 versandtrager:3 versand_angabe:3 versand_versicherung:2 versand_rabatt:3 "
-        "versand_int:3 versandkosten:2 versandoption:0 versandkostenoption:2 fett:3 marker:3 topkat:3 galerie:3 "
-        "galerie_url:0 galerie_plus:3 startseite:3 zaehler:3 ruecknahme:3 pic_beschr:0 sofort_neu:3 themeID:3 "
-        "layoutID:3 status:1 gebote:3 gebotspreis:2 mwst:2 enfsuche:3 zusatzangaben:0 pic1:0 pic2:0 pic3:0 "
-        "pic4:0 pic5:0 pic6:0")
-                                          .split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    return fields;
-}
-} // namespace
-
-const QStringList &ListingDownloader::fieldNames()
-{
-    static const QStringList names = [] {
-        QStringList result;
-        for (const QString &field : typedFields())
-            result.append(field.section(QLatin1Char(':'), 0, 0));
-        return result;
-    }();
-    return names;
-}
-
-const array_Datenfelder &ListingDownloader::columns()
-{
-    static const array_Datenfelder all = [] {
-        array_Datenfelder result;
-        for (const QString &field : typedFields()) {
-            QString column = field.section(QLatin1Char(':'), 0, 0);
-            if (column == QLatin1String("id"))
-                column = QStringLiteral("artID");
-            else if (column == QLatin1String("seite"))
-                column = QStringLiteral("seitenID");
-            result.append({column, field.section(QLatin1Char(':'), 1, 1)});
-        }
-        result.append({QStringLiteral("artliste"), QStringLiteral("1")});
-        result.append({QStringLiteral("aukID"), QStringLiteral("1")});
-        result.append({QStringLiteral("userID"), QStringLiteral("1")});
-        return result;
-    }();
-    return all;
 }
 
 QString ListingDownloader::requestUrl(const Settings &settings, int list, int page, const QString &lastUpdate) const
 {
     QString since = lastUpdate;
     since.replace(QLatin1Char(' '), QLatin1String("%20"));
-    return loginContext().url + QStringLiteral("/api/XMLAuctions.php?")
+    return m_session.house.url + QStringLiteral("/api/XMLAuctions.php?")
         + Credentials(settings.userName, settings.password).query(QStringLiteral("user"), QStringLiteral("pass"))
-        + QStringLiteral("&aukID=") + QString::number(loginContext().aukid) + QStringLiteral("&ShowAuktions=")
+        + QStringLiteral("&aukID=") + QString::number(m_session.house.aukid) + QStringLiteral("&ShowAuktions=")
         + QString::number(list) + QStringLiteral("&no=") + QString::number(page) + QStringLiteral("&LastDate=")
         + QString::number(settings.dayCount) + QStringLiteral("&LastUpdate=") + since;
 }
@@ -118,11 +60,11 @@ void ListingDownloader::LoadListings(const Settings &settings)
         if (settings.reloadAll)
             fetched.append(std::move(page));
         else if (!storePage(page, true))
-            showError(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
+            reportError(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
     };
     for (int list = 0; list < ListCount; ++list) {
         if (!fetchList(settings, list, lastUpdate, take)) {
-            showError(ExchangeMessages::noConnection());
+            reportError(ExchangeMessages::noConnection());
             m_closeWindow = true;
             return;
         }
@@ -146,9 +88,7 @@ void ListingDownloader::LoadListings(const Settings &settings)
 
 QString ListingDownloader::lastUpdateText() const
 {
-    return Statement::scalar(m_db, QStringLiteral("SELECT `lastupdate` FROM `user` where `id`=:id"),
-                             {{QStringLiteral(":id"), loginContext().userID}})
-        .toString();
+    return Accounts(m_session.ProgramDir).lastUpdateOf(m_session.userID);
 }
 
 bool ListingDownloader::fetchList(const Settings &settings, int list, const QString &lastUpdate,
@@ -212,14 +152,14 @@ void ListingDownloader::readPage(const QByteArray &reply, array_Datenfelder *rec
 {
     const QString pagesRecord = QStringLiteral("pages");
     const QString listingRecord = QStringLiteral("auktionen");
-    QList<XmlRecordParser::RecordKind> kinds = {{listingRecord, fieldNames()}};
+    QList<XmlRecordParser::RecordKind> kinds = {{listingRecord, Listings::downloadedFieldNames()}};
     if (pageCount)
         kinds.append({pagesRecord, {QStringLiteral("max")}});
     const XmlRecordParser parser(reply, kinds);
     if (parser.failed()) {
         // Reported once for each kind of record looked for.
         for (qsizetype i = 0; i < kinds.size(); ++i)
-            showError(parser.errorMessage());
+            reportError(parser.errorMessage());
         return;
     }
     *records = parser.records(listingRecord);
@@ -237,39 +177,16 @@ void ListingDownloader::readPage(const QByteArray &reply, array_Datenfelder *rec
 
 bool ListingDownloader::storePage(const Page &page, bool replaceCopies)
 {
-    const QStringList extras = {QString::number(page.list), QString::number(loginContext().aukid),
-                                QString::number(loginContext().userID)};
-    Savepoint unit(m_db);
-    if (replaceCopies)
-        removeEarlierCopies(page);
-    if (!InsertRecords(m_db, QStringLiteral("auktionen"), extras, page.records, columns()))
+    if (!Listings(m_db, m_session).storeDownloadedPage(page.list, page.records, replaceCopies))
         return false;
-    unit.release();
     m_storedRows = true;
     return true;
-}
-
-void ListingDownloader::removeEarlierCopies(const Page &page)
-{
-    // The server sends a listing again whenever it changed (a bid, its sale): the new state
-    // replaces the one stored before, in whichever downloaded list that was.
-    Statement remove(m_db, QStringLiteral("DELETE FROM `auktionen` WHERE (artliste=0 OR artliste=1 OR artliste=2) "
-                                          "AND `userID`=:user AND `aukID`=:house AND `artID`=:id"));
-    remove.bind(QStringLiteral(":user"), loginContext().userID).bind(QStringLiteral(":house"), loginContext().aukid);
-    for (const QStringList &record : page.records) {
-        double serverId = 0;
-        if (ProcessLocale::parseNumber(record.value(0), &serverId))
-            remove.bind(QStringLiteral(":id"), serverId).exec();
-    }
 }
 
 void ListingDownloader::replaceDownloadedLists(const QList<Page> &pages)
 {
     Transaction unit(m_db);
-    Statement::run(m_db,
-                   QStringLiteral("DELETE FROM `auktionen` where (artliste=1 OR artliste=2 OR artliste=0) And "
-                                  "`userID`=:user AND `aukID`=:house"),
-                   accountOfHouse());
+    Listings(m_db, m_session).removeDownloadedLists();
     // The downloaded lists are empty now: no copy to replace.
     for (const Page &page : pages) {
         if (!storePage(page, false))
@@ -280,22 +197,14 @@ void ListingDownloader::replaceDownloadedLists(const QList<Page> &pages)
 
 void ListingDownloader::stampLastUpdate(const QString &userName, const QDateTime &started)
 {
-    Statement::run(m_db, QStringLiteral("UPDATE `user` SET lastupdate=:stamp WHERE usern=:name AND aukid=:house"),
-                   {{QStringLiteral(":stamp"), ProcessLocale::formatDateTime(started)},
-                    {QStringLiteral(":name"), userName},
-                    {QStringLiteral(":house"), loginContext().aukid}});
+    Accounts(m_session.ProgramDir)
+        .stampLastUpdate(userName, m_session.house.aukid, ProcessLocale::formatDateTime(started));
 }
 
 void ListingDownloader::queueMissingPictures()
 {
-    const LoginContext &context = loginContext();
-    const PictureFolder folder(context.ProgramDir);
-    Statement rows(m_db, QStringLiteral("SELECT `pic1`,`pic2`,`pic3` FROM `auktionen` WHERE `userID`=:user AND "
-                                        "`aukID`=:house AND `pic1`<>'0'"));
-    rows.bind(QStringLiteral(":user"), context.userID).bind(QStringLiteral(":house"), context.aukid).exec();
-    QList<QStringList> names;
-    while (rows.next())
-        names.append({rows.text(QStringLiteral("pic1")), rows.text(QStringLiteral("pic2")), rows.text(QStringLiteral("pic3"))});
+    const PictureFolder folder(m_session.ProgramDir);
+    const QList<QStringList> names = Listings(m_db, m_session).pictureNamesOfListingsWithPictures();
     m_progress.setProgress2Maximum(static_cast<int>(names.size()));
     for (const QStringList &row : names) {
         m_progress.setStatus(QStringLiteral("Lade fehlende Bilder (dies dauert evtl. viel Zeit!)..."));
@@ -306,7 +215,7 @@ void ListingDownloader::queueMissingPictures()
             if (serverName.isEmpty() || serverName == QLatin1String("0"))
                 continue;
             // A name that could reach outside the picture folder is never fetched.
-            const auto localName = PictureNames::downloadedPictureName(serverName, context.typ);
+            const auto localName = PictureNames::downloadedPictureName(serverName, m_session.house.typ);
             if (!localName || folder.contains(*localName))
                 continue;
             m_pictures.enqueue(pictureUrl(serverName), folder.filePath(*localName));
@@ -315,10 +224,15 @@ void ListingDownloader::queueMissingPictures()
     }
 }
 
-QString ListingDownloader::pictureUrl(const QString &serverName)
+QString ListingDownloader::pictureUrl(const QString &serverName) const
 {
-    const LoginContext &context = loginContext();
-    if (context.typ == 1)
-        return context.url + QLatin1Char('/') + serverName;
-    return context.url + QStringLiteral("/api/filedownload.php?datei=") + serverName;
+    const AuctionHouse &house = m_session.house;
+    if (house.typ == 1)
+        return house.url + QLatin1Char('/') + serverName;
+    return house.url + QStringLiteral("/api/filedownload.php?datei=") + serverName;
+}
+
+void ListingDownloader::reportError(const QString &text) const
+{
+    m_progress.report(ExchangeProgress::ReportKind::Error, text);
 }

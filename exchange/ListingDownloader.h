@@ -14,6 +14,7 @@ class QDateTime;
 class ExchangeProgress;
 class HttpClient;
 class PictureDownloadPool;
+struct AccountSession;
 
 // Brings the seller's running, sold and unsold listings from the server into the local
 // lists, page by page, and queues the downloads of the pictures that are still missing.
@@ -29,7 +30,8 @@ public:
 
     static constexpr int ListCount = 3; // running, sold, unsold
 
-    ListingDownloader(HttpClient &client, Database &db, ExchangeProgress &progress, PictureDownloadPool &pictures);
+    ListingDownloader(HttpClient &client, Database &db, const AccountSession &session, ExchangeProgress &progress,
+                      PictureDownloadPool &pictures);
     ~ListingDownloader();
 
     // The whole step. Raises AppError for a page count or a date that does not convert and
@@ -39,9 +41,6 @@ public:
     bool closeWindowAfterRun() const { return m_closeWindow; }
 
     QString requestUrl(const Settings &settings, int list, int page, const QString &lastUpdate) const;
-    static const QStringList &fieldNames();
-    // The 65 columns of a stored listing with their type codes.
-    static const array_Datenfelder &columns();
 
 private:
     struct Page {
@@ -62,13 +61,14 @@ private:
     // Stores one page in a transaction of its own; false when it could not be stored.
     bool storePage(const Page &page, bool replaceCopies);
     void replaceDownloadedLists(const QList<Page> &pages);
-    void removeEarlierCopies(const Page &page);
     void stampLastUpdate(const QString &userName, const QDateTime &started);
     void queueMissingPictures();
-    static QString pictureUrl(const QString &serverName);
+    QString pictureUrl(const QString &serverName) const;
+    void reportError(const QString &text) const;
 
     HttpClient &m_client;
     Database &m_db;
+    const AccountSession &m_session;
     ExchangeProgress &m_progress;
     PictureDownloadPool &m_pictures;
     bool m_closeWindow = false;

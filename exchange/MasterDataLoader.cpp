@@ -1,15 +1,15 @@
 #include "exchange/MasterDataLoader.h"
 
-#include "core/LoginContext.h"
+#include "core/AccountSession.h"
 #include "exchange/ExchangeMessages.h"
+#include "exchange/ExchangeProgress.h"
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"
-#include "exchange/InsertRecords.h"
+#include "store/InsertRecords.h"
 #include "exchange/UrlEncode.h"
 #include "exchange/XmlRecordParser.h"
 #include "store/Database.h"
-#include "store/Statement.h"
-#include "store/Transaction.h"
+#include "store/MasterData.h"
 
 namespace {
 
@@ -24,58 +24,57 @@ QList<XmlRecordParser::RecordKind> recordKinds()
     return kinds;
 }
 
-using ExchangeMessages::showError;
-
 } // namespace
 
-MasterDataLoader::MasterDataLoader(HttpClient &client, Database &db) : m_client(client), m_db(db)
+MasterDataLoader::MasterDataLoader(HttpClient &client, Database &db, const AccountSession &session,
+                                   ExchangeProgress &progress)
+    : m_client(client), m_db(db), m_session(session), m_progress(progress), m_uid(session.uid)
 {
 }
 
 const QList<MasterDataLoader::Section> &MasterDataLoader::sections()
 {
+    constexpr ColumnType Text = ColumnType::Text;
+    constexpr ColumnType Number = ColumnType::WholeNumber;
     static const QList<Section> all = {
         {"kategorien", {"id", "name", "pid"}, "categories",
-         {{"cat_id", "0"}, {"cat_name", "0"}, {"parent_id", "0"}, {"aukid", "1"}}},
-        {"einstelldauer_shop", {"tage", "bez"}, "shop_einstelldauer", {{"tage", "1"}, {"bez", "0"}, {"aukid", "1"}}},
-        {"einstelldauer", {"tage", "bez"}, "einstelldauer", {{"tage", "1"}, {"bez", "0"}, {"aukid", "1"}}},
+         {{"cat_id", Text}, {"cat_name", Text}, {"parent_id", Text}, {"aukid", Number}}},
+        {"einstelldauer_shop", {"tage", "bez"}, "shop_einstelldauer", {{"tage", Number}, {"bez", Text}, {"aukid", Number}}},
+        {"einstelldauer", {"tage", "bez"}, "einstelldauer", {{"tage", Number}, {"bez", Text}, {"aukid", Number}}},
         {"einstellgebuehr", {"id", "min", "max", "preis"}, "einstellgebuehr",
-         {{"id", "1"}, {"min_val", "0"}, {"max_val", "0"}, {"fee", "0"}, {"aukid", "1"}}},
-        {"preise", {"id", "name", "preis"}, "zusatz_preis",
-         {{"id", "0"}, {"bez", "0"}, {"preis", "0"}, {"aukid", "1"}}},
-        {"zahlmethoden", {"id", "name"}, "zahlungsmethoden", {{"id", "1"}, {"bez", "0"}, {"aukid", "1"}}},
-        {"laender", {"id", "name"}, "land", {{"id", "1"}, {"land", "0"}, {"aukid", "1"}}},
+         {{"id", Number}, {"min_val", Text}, {"max_val", Text}, {"fee", Text}, {"aukid", Number}}},
+        {"preise", {"id", "name", "preis"}, "zusatz_preis", {{"id", Text}, {"bez", Text}, {"preis", Text}, {"aukid", Number}}},
+        {"zahlmethoden", {"id", "name"}, "zahlungsmethoden", {{"id", Number}, {"bez", Text}, {"aukid", Number}}},
+        {"laender", {"id", "name"}, "land", {{"id", Number}, {"land", Text}, {"aukid", Number}}},
     };
     return all;
 }
 
 QString MasterDataLoader::storedCatalogueNumber() const
 {
-    const QVariant stored = Statement::scalar(m_db, QStringLiteral("SELECT `catno` FROM `auktionshaus` WHERE `id`=:id"),
-                                              {{QStringLiteral(":id"), loginContext().aukid}});
-    return stored.isNull() ? QString() : stored.toString();
+    return MasterData(m_db, m_session.house.aukid).catalogueNumber();
 }
 
 QString MasterDataLoader::requestUrl() const
 {
-    return loginContext().url + QStringLiteral("/api/XMLDaten.php?catno=") + UrlEncode(storedCatalogueNumber())
-        + QStringLiteral("&aukID=") + QString::number(loginContext().aukid) + QStringLiteral("&uid=")
+    return m_session.house.url + QStringLiteral("/api/XMLDaten.php?catno=") + UrlEncode(storedCatalogueNumber())
+        + QStringLiteral("&aukID=") + QString::number(m_session.house.aukid) + QStringLiteral("&uid=")
         + UrlEncode(m_uid);
 }
 
 void MasterDataLoader::load()
 {
-    report(m_status, QStringLiteral("Lade die allgemeinen Auktionsdaten"));
+    m_progress.setStatus(QStringLiteral("Lade die allgemeinen Auktionsdaten"));
     const QString url = requestUrl();
     QByteArray reply;
     try {
         reply = m_client.get(url);
     } catch (const HttpError &error) {
-        showError(ExchangeMessages::noConnection() + QStringLiteral(" Meldung:") + error.text());
+        reportError(ExchangeMessages::noConnection() + QStringLiteral(" Meldung:") + error.text());
         m_closeWindow = true;
         return;
     }
-    report(m_runLog, url);
+    m_progress.appendRunLog(url);
     importReply(reply);
 }
 
@@ -86,7 +85,7 @@ void MasterDataLoader::importReply(const QByteArray &reply)
     if (parser.failed()) {
         // Once for every record kind asked for, as each one finds the reply unreadable.
         for (qsizetype i = 0; i < kinds.size(); ++i)
-            showError(parser.errorMessage());
+            reportError(parser.errorMessage());
         return;
     }
     bool allStored = true;
@@ -105,21 +104,13 @@ bool MasterDataLoader::importSection(const Section &section, const XmlRecordPars
         return true;
     if (replaceSection(section, records))
         return true;
-    showError(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
+    reportError(QStringLiteral("FEHLER: Bei der Datenspeicherung"));
     return false;
 }
 
 bool MasterDataLoader::replaceSection(const Section &section, const array_Datenfelder &records)
 {
-    const QString aukid = QString::number(loginContext().aukid);
-    Transaction transaction(m_db);
-    Statement::run(m_db, QStringLiteral("DELETE FROM `") + section.table + QStringLiteral("` WHERE `aukid`=:aukid"),
-                   {{QStringLiteral(":aukid"), loginContext().aukid}});
-    // Without a commit the old rows come back.
-    if (!InsertRecords(m_db, section.table, {aukid}, records, section.columns))
-        return false;
-    transaction.commit();
-    return true;
+    return MasterData(m_db, m_session.house.aukid).replaceSection(section.table, records, section.columns);
 }
 
 void MasterDataLoader::storeCatalogueNumber(const XmlRecordParser &parser)
@@ -127,12 +118,10 @@ void MasterDataLoader::storeCatalogueNumber(const XmlRecordParser &parser)
     const array_Datenfelder numbers = parser.records(CatalogueRecord);
     if (numbers.isEmpty())
         return;
-    Statement::run(m_db, QStringLiteral("UPDATE `auktionshaus` SET `catno`=:catno WHERE `id`=:id;"),
-                   {{QStringLiteral(":catno"), numbers.first().value(0)}, {QStringLiteral(":id"), loginContext().aukid}});
+    MasterData(m_db, m_session.house.aukid).storeCatalogueNumber(numbers.first().value(0));
 }
 
-void MasterDataLoader::report(const TextSink &sink, const QString &text) const
+void MasterDataLoader::reportError(const QString &text)
 {
-    if (sink)
-        sink(text);
+    m_progress.report(ExchangeProgress::ReportKind::Error, text);
 }

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "exchange/array_Datenfelder.h"
+#include "store/ColumnSpec.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 class Database;
+class ExchangeProgress;
 class HttpClient;
 class XmlRecordParser;
+struct AccountSession;
 
 // Downloads the current auction house's master data (categories, durations, fees, extra
 // prices, payment methods, countries) in one request and replaces each section that the
@@ -22,17 +24,14 @@ public:
         QString recordName;
         QStringList fieldNames;
         QString table;
-        array_Datenfelder columns;
+        ColumnSpecs columns;
     };
 
-    using TextSink = std::function<void(const QString &)>;
-
-    MasterDataLoader(HttpClient &client, Database &db);
+    // The session's user id is sent with the request unless setUid gives another.
+    MasterDataLoader(HttpClient &client, Database &db, const AccountSession &session, ExchangeProgress &progress);
 
     // The user's id at the auction house, sent with the request.
     void setUid(const QString &uid) { m_uid = uid; }
-    void setStatusSink(TextSink sink) { m_status = std::move(sink); }
-    void setRunLogSink(TextSink sink) { m_runLog = std::move(sink); }
 
     // The whole step: read the stored catalogue number, request, store.
     void load();
@@ -47,16 +46,16 @@ public:
 
 private:
     QString storedCatalogueNumber() const;
+    void reportError(const QString &text);
     // False when the section's rows could not be stored.
     bool importSection(const Section &section, const XmlRecordParser &parser);
     bool replaceSection(const Section &section, const array_Datenfelder &records);
     void storeCatalogueNumber(const XmlRecordParser &parser);
-    void report(const TextSink &sink, const QString &text) const;
 
     HttpClient &m_client;
     Database &m_db;
+    const AccountSession &m_session;
+    ExchangeProgress &m_progress;
     QString m_uid;
-    TextSink m_status;
-    TextSink m_runLog;
     bool m_closeWindow = false;
 };

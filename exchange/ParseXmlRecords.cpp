@@ -1,13 +1,14 @@
 #include "exchange/ParseXmlRecords.h"
 
-#include "core/Prompter.h"
 #include "exchange/XmlRecordParser.h"
 
-array_Datenfelder ParseXmlRecords(const QByteArray &reply, const QStringList &fieldNames, const QString &recordName)
+array_Datenfelder ParseXmlRecords(const QByteArray &reply, const QStringList &fieldNames, const QString &recordName,
+                                  QString *error)
 {
     const XmlRecordParser parser(reply, {{recordName, fieldNames}});
     if (parser.failed()) {
-        prompter().showMessage(parser.errorMessage(), {}, Prompter::Kind::Error);
+        if (error)
+            *error = parser.errorMessage();
         return {};
     }
     return parser.records(recordName);

@@ -1,6 +1,6 @@
 #include "exchange/PostForm.h"
 
-#include "core/Prompter.h"
+#include "exchange/ExchangeMessages.h"
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"
 #include "store/Cp1252.h"
@@ -41,10 +41,8 @@ PostReply PostForm(HttpClient &client, const QString &url, const QStringList &fi
 {
     client.setContentType("application/x-www-form-urlencoded");
     try {
-        return {true, cleanFormReply(client.post(url, formBody(fields)))};
+        return {true, cleanFormReply(client.post(url, formBody(fields))), {}};
     } catch (const HttpError &error) {
-        prompter().showMessage(QStringLiteral("Fehler bei der Übertragung: ") + error.text(), {},
-                               Prompter::Kind::Error);
-        return {};
+        return {false, {}, ExchangeMessages::transferFailed(error.text())};
     }
 }

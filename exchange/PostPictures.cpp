@@ -1,6 +1,6 @@
 #include "exchange/PostPictures.h"
 
-#include "core/Prompter.h"
+#include "exchange/ExchangeMessages.h"
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"
 #include "store/Cp1252.h"
@@ -39,12 +39,10 @@ PostReply PostPictures(HttpClient &client, const QString &url, const QStringList
 {
     client.setContentType("multipart/form-data");
     try {
-        PostReply reply{true, client.postMultipart(url, pictureParts(files))};
+        PostReply reply{true, client.postMultipart(url, pictureParts(files)), {}};
         removeFiles(files);
         return reply;
     } catch (const HttpError &error) {
-        prompter().showMessage(QStringLiteral("Fehler bei der Übertragung: ") + error.text(), {},
-                               Prompter::Kind::Error);
-        return {};
+        return {false, {}, ExchangeMessages::transferFailed(error.text())};
     }
 }

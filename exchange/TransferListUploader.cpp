@@ -1,7 +1,7 @@
 #include "exchange/TransferListUploader.h"
 
+#include "core/AccountSession.h"
 #include "core/ErrorGuard.h"
-#include "core/LoginContext.h"
 #include "exchange/BoolToFlag.h"
 #include "exchange/Credentials.h"
 #include "exchange/ExchangeMessages.h"
@@ -11,9 +11,10 @@
 #include "exchange/UrlEncode.h"
 #include "store/Cp1252.h"
 #include "store/Database.h"
+#include "store/Listings.h"
 #include "store/PictureFolder.h"
 #include "store/PictureNames.h"
-#include "store/Statement.h"
+#include "store/StoredRow.h"
 
 #include <array>
 
@@ -36,22 +37,21 @@ const QString NoServerId = QStringLiteral("Der Server hat die Auktion \"%1\" ohn
                                           "Sie bleibt in der Übertragungsliste und wird beim nächsten Mal erneut "
                                           "gesendet.");
 
-using ExchangeMessages::showError;
-
-QString encoded(const Statement &row, const char *column)
+QString encoded(const StoredRow &row, const char *column)
 {
     return UrlEncode(row.text(QLatin1String(column)));
 }
 
-QString flag(const Statement &row, const char *column)
+QString flag(const StoredRow &row, const char *column)
 {
     return BoolToFlag(row.flag(QLatin1String(column)));
 }
 
 } // namespace
 
-TransferListUploader::TransferListUploader(HttpClient &client, Database &db, ExchangeProgress &progress)
-    : m_client(client), m_db(db), m_progress(progress)
+TransferListUploader::TransferListUploader(HttpClient &client, Database &db, const AccountSession &session,
+                                           ExchangeProgress &progress)
+    : m_client(client), m_db(db), m_session(session), m_progress(progress)
 {
 }
 
@@ -64,15 +64,14 @@ QString TransferListUploader::refusalMessage(const QString &reply)
     return {};
 }
 
-QString TransferListUploader::listingUrl()
+QString TransferListUploader::listingUrl(const AuctionHouse &house)
 {
-    const LoginContext &context = loginContext();
-    return context.url + (context.typ == 1 ? QStringLiteral("/api/asend.php") : QStringLiteral("/asend.php"));
+    return house.url + (house.typ == 1 ? QStringLiteral("/api/asend.php") : QStringLiteral("/asend.php"));
 }
 
-QStringList TransferListUploader::pictureFiles(const Statement &row)
+QStringList TransferListUploader::pictureFiles(const StoredRow &row, const QString &programDir)
 {
-    const PictureFolder folder(loginContext().ProgramDir);
+    const PictureFolder folder(programDir);
     QStringList files;
     for (const char *column : {"pic1", "pic2", "pic3"}) {
         const QString name = row.text(QLatin1String(column));
@@ -82,7 +81,7 @@ QStringList TransferListUploader::pictureFiles(const Statement &row)
     return files;
 }
 
-QStringList TransferListUploader::listingFields(const Statement &row, int pictureCount, const Settings &settings)
+QStringList TransferListUploader::listingFields(const StoredRow &row, int pictureCount, const Settings &settings)
 {
     QStringList fields = {
         QStringLiteral("titel=") + encoded(row, "titel"),
@@ -124,75 +123,77 @@ QStringList TransferListUploader::listingFields(const Statement &row, int pictur
 void TransferListUploader::UploadTransferList(const Settings &settings)
 {
     m_progress.setStatus(QStringLiteral("Übertrage Auktionen ..."));
-    const bool completed = runGuarded([&] {
-        const LoginContext &context = loginContext();
-        m_db.open();
-        // The ids first: sent listings leave the table while the run goes on.
-        QList<int> ids;
-        Statement ready(m_db, QStringLiteral("SELECT id FROM `auktionen` WHERE `userID`=:user AND `status`=0 AND "
-                                             "`artliste`=3 AND `aukID`=:house"));
-        ready.bind(QStringLiteral(":user"), context.userID).bind(QStringLiteral(":house"), context.aukid).exec();
-        while (ready.next())
-            ids.append(ready.integer(QStringLiteral("id")));
-        for (const int id : ids) {
-            Statement row(m_db, QStringLiteral("SELECT * FROM `auktionen` WHERE id=:id"));
-            row.bind(QStringLiteral(":id"), id).exec();
-            if (row.next() && !uploadListing(row, settings))
-                break;
-            m_progress.keepResponsive();
-        }
-        m_db.close();
-    });
-    if (!completed) {
-        // runGuarded has shown the error's own text; the run goes on with its next step.
-        showError(ExchangeMessages::noConnection());
+    try {
+        uploadReadyListings(settings);
+    } catch (...) {
+        // The error's own text first; the run goes on with its next step.
+        m_progress.report(ExchangeProgress::ReportKind::UnhandledError, currentErrorText());
+        reportError(ExchangeMessages::noConnection());
         m_closeWindow = true;
     }
 }
 
-bool TransferListUploader::uploadListing(const Statement &row, const Settings &settings)
+void TransferListUploader::uploadReadyListings(const Settings &settings)
 {
-    const QStringList files = pictureFiles(row);
-    const PostReply reply = PostForm(m_client, listingUrl(), listingFields(row, static_cast<int>(files.size()), settings));
+    m_db.open();
+    Listings listings(m_db, m_session);
+    // The ids first: sent listings leave the table while the run goes on.
+    for (const int id : listings.readyForUpload()) {
+        const std::optional<StoredRow> row = listings.listing(id);
+        if (row && !uploadListing(*row, settings))
+            break;
+        m_progress.keepResponsive();
+    }
+    m_db.close();
+}
+
+bool TransferListUploader::uploadListing(const StoredRow &row, const Settings &settings)
+{
+    const QStringList files = pictureFiles(row, m_session.ProgramDir);
+    const QString url = listingUrl(m_session.house);
+    const PostReply reply = PostForm(m_client, url, listingFields(row, static_cast<int>(files.size()), settings));
+    if (!reply.ok)
+        reportError(reply.error);
     const QString text = Cp1252::decode(reply.text);
-    if (loginContext().typ == 1)
-        m_progress.appendRunLog(QStringLiteral("----> ") + listingUrl() + QStringLiteral(">>>>") + text);
+    if (m_session.house.typ == 1)
+        m_progress.appendRunLog(QStringLiteral("----> ") + url + QStringLiteral(">>>>") + text);
     else
-        m_progress.appendRunLog(QStringLiteral("----> ") + listingUrl() + QStringLiteral(" -- ") + settings.userName
+        m_progress.appendRunLog(QStringLiteral("----> ") + url + QStringLiteral(" -- ") + settings.userName
                                 + QStringLiteral(" -- >>>>") + text);
     if (!reply.ok)
         return false;
     const QString refusal = refusalMessage(text);
     if (!refusal.isEmpty()) {
-        showError(refusal);
+        reportError(refusal);
         return true;
     }
     const QString serverId = text.trimmed();
     if (serverId.isEmpty()) {
         // Without a server id the listing cannot be found again: it stays for the next run.
-        showError(NoServerId.arg(row.text(QStringLiteral("titel"))));
+        reportError(NoServerId.arg(row.text(QStringLiteral("titel"))));
         return true;
     }
     m_progress.appendRunLog(QStringLiteral("Beginne Bilderupload mit ID ") + serverId);
     if (!files.isEmpty())
         uploadPictures(files, serverId, row.integer(QStringLiteral("auktionstyp")), settings);
-    removeSentListing(row.integer(QStringLiteral("id")));
+    Listings(m_db, m_session).removeSent(row.integer(QStringLiteral("id")));
     return true;
 }
 
 void TransferListUploader::uploadPictures(const QStringList &files, const QString &serverId, int auctionType,
                                           const Settings &settings)
 {
-    const QString url = loginContext().url + QStringLiteral("/api/abild.php?auktionid=") + UrlEncode(serverId)
+    const QString url = m_session.house.url + QStringLiteral("/api/abild.php?auktionid=") + UrlEncode(serverId)
         + QStringLiteral("&schluessel=1&")
         + Credentials(settings.userName, settings.password).query(QStringLiteral("benutzername"), QStringLiteral("passwort"))
         + QStringLiteral("&auktyp=") + UrlEncode(QString::number(auctionType));
     const PostReply reply = PostPictures(m_client, url, files);
+    if (!reply.ok)
+        reportError(reply.error);
     m_progress.appendRunLog(Cp1252::decode(reply.text));
 }
 
-void TransferListUploader::removeSentListing(int id)
+void TransferListUploader::reportError(const QString &text)
 {
-    Statement::run(m_db, QStringLiteral("DELETE FROM `auktionen` WHERE id=:id AND aukID=:house AND `status`=0"),
-                   {{QStringLiteral(":id"), id}, {QStringLiteral(":house"), loginContext().aukid}});
+    m_progress.report(ExchangeProgress::ReportKind::Error, text);
 }

@@ -1,7 +1,7 @@
 #include "exchange/UnattendedTransfer.h"
 
 #include "core/AppError.h"
-#include "core/LoginContext.h"
+#include "core/AccountSession.h"
 #include "core/Prompter.h"
 #include "exchange/ExchangeRun.h"
 #include "exchange/HttpClient.h"
@@ -18,7 +18,6 @@
 namespace {
 
 // The last message of a run that went through all its steps.
-const QString RunCompleted = QStringLiteral("Die Übertragung ist nun abgeschlossen, Sie können nun das Fenster schließen!");
 
 // Puts the run's own prompter in place for as long as it lives.
 class PrompterInstallation {
@@ -80,25 +79,25 @@ std::optional<StoredAccounts::Account> UnattendedTransfer::chooseAccount(const O
     return accounts.front();
 }
 
-void UnattendedTransfer::enterAccount(const StoredAccounts::Account &account) const
+AccountSession UnattendedTransfer::sessionOf(const StoredAccounts::Account &account) const
 {
-    // The steps of a run still read the account from the login context.
-    LoginContext &context = loginContext();
-    context.ProgramDir = m_programDir;
-    context.aukid = account.aukid;
-    context.name = account.houseName;
-    context.url = account.houseUrl;
-    context.MoneySymbol = account.moneySymbol;
-    context.typ = account.typ;
-    context.userID = account.userID;
-    context.usern = account.usern;
-    context.password = account.password;
-    context.uid = account.uid;
+    AccountSession session;
+    session.ProgramDir = m_programDir;
+    session.house.aukid = account.aukid;
+    session.house.name = account.houseName;
+    session.house.url = account.houseUrl;
+    session.house.MoneySymbol = account.moneySymbol;
+    session.house.typ = account.typ;
+    session.userID = account.userID;
+    session.usern = account.usern;
+    session.password = account.password;
+    session.uid = account.uid;
+    return session;
 }
 
 UnattendedTransfer::ExitCode UnattendedTransfer::transfer(const StoredAccounts::Account &account, const Options &options)
 {
-    enterAccount(account);
+    const AccountSession session = sessionOf(account);
     PictureFolder(m_programDir).ensureExists();
     LinePrompter lines(m_sink);
     PrompterInstallation installed(lines);
@@ -110,19 +109,14 @@ UnattendedTransfer::ExitCode UnattendedTransfer::transfer(const StoredAccounts::
     const auto counting = QObject::connect(
         &m_pictures, &PictureDownloadPool::pictureFailed, &m_pictures, [failedPictures](const QString &) { ++*failedPictures; },
         Qt::DirectConnection);
-    bool runEnded = true;
-    try {
-        ExchangeRun run(client, db, progress, m_pictures);
-        run.RunExchange({account.usern, account.password, account.uid, true, options.upload, true, options.reloadAll});
-    } catch (const AppError &error) {
-        m_sink(LinePrompter::oneLine(error.text()));
-        runEnded = false;
-    }
+    ExchangeRun run(client, db, session, progress, m_pictures);
+    const bool runEnded =
+        run.runReportingErrors({account.usern, account.password, account.uid, true, options.upload, true, options.reloadAll});
     db.close();
     const bool picturesOk = waitForPictures(options.pictureWaitMs, *failedPictures);
     QObject::disconnect(counting);
-    const bool completed = runEnded && lines.messages().contains(RunCompleted);
-    return completed && !lines.errorShown() && picturesOk ? Success : StepFailed;
+    const bool completed = runEnded && progress.completed();
+    return completed && !progress.failed() && !lines.errorShown() && picturesOk ? Success : StepFailed;
 }
 
 bool UnattendedTransfer::waitForPictures(int timeoutMs, const std::atomic<int> &failed)

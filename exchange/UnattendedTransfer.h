@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AccountSession.h"
 #include "store/StoredAccounts.h"
 
 #include <QString>
@@ -42,7 +43,7 @@ public:
 private:
     std::optional<StoredAccounts::Account> chooseAccount(const Options &options, ExitCode &refusal);
     ExitCode transfer(const StoredAccounts::Account &account, const Options &options);
-    void enterAccount(const StoredAccounts::Account &account) const;
+    AccountSession sessionOf(const StoredAccounts::Account &account) const;
     bool waitForPictures(int timeoutMs, const std::atomic<int> &failed);
 
     QString m_programDir;

@@ -110,3 +110,80 @@ void Accounts::removeUser(const QString &usern, int aukid)
     Statement::run(m_db, QStringLiteral("DELETE FROM `user` WHERE usern=:usern AND aukid=:aukid"),
                    {{QStringLiteral(":usern"), usern}, {QStringLiteral(":aukid"), aukid}});
 }
+
+std::vector<AccountEntry> Accounts::ownAccounts()
+{
+    UnitOfWork work(m_db);
+    Statement query(m_db, QStringLiteral("SELECT `usern`, `password`, `uid`, `aukid`, `id` FROM `user` WHERE `hauptid`=0"));
+    query.exec();
+    std::vector<AccountEntry> accounts;
+    while (query.next()) {
+        accounts.push_back({query.text(QStringLiteral("uid")), query.text(QStringLiteral("password")),
+                            query.text(QStringLiteral("usern")), query.integer(QStringLiteral("aukid")),
+                            query.integer(QStringLiteral("id"))});
+    }
+    return accounts;
+}
+
+void Accounts::changePassword(int userId, const QString &newPassword)
+{
+    UnitOfWork work(m_db);
+    Statement::run(m_db, QStringLiteral("UPDATE `user` SET `password`=:password WHERE id=:id;"),
+                   {{QStringLiteral(":password"), newPassword}, {QStringLiteral(":id"), userId}});
+}
+
+::AuctionHouse Accounts::auctionHouseRow(int aukid)
+{
+    UnitOfWork work(m_db);
+    Statement query(m_db, QStringLiteral("SELECT * FROM `auktionshaus` WHERE id=:id"));
+    query.bind(QStringLiteral(":id"), aukid).exec();
+    ::AuctionHouse house;
+    if (!query.next())
+        return house;
+    const auto integer = [&](const char *column) { return query.integer(QLatin1String(column)); };
+    house.url = query.text(QStringLiteral("url"));
+    house.name = query.text(QStringLiteral("name"));
+    house.MoneySymbol = query.text(QStringLiteral("MoneySymbol"));
+    house.aukid = integer("id");
+    house.xml = integer("xml");
+    house.typ = integer("typ");
+    house.zusatzoptionen = integer("zusatzoptionen");
+    house.festpreis = integer("festpreis");
+    house.mehrfach_festpreis = integer("mehrfach_festpreis");
+    house.minpreis = integer("minpreis");
+    house.galerie = integer("galerie");
+    house.startseite = integer("startseite");
+    house.versandangabe = integer("versandangabe");
+    house.versandangabe_extra = integer("versandangabe_extra");
+    house.wiedereinstellen = integer("wiedereinstellen");
+    house.auktions_shop = integer("auktions_shop");
+    house.wiedereinstellen_anz = integer("wiedereinstellen_anz");
+    for (size_t i = 0; i < house.zust.size(); ++i)
+        house.zust[i] = query.text(QStringLiteral("zust%1").arg(i + 1));
+    return house;
+}
+
+std::optional<QString> Accounts::lastUpdate(const QString &usern, int aukid)
+{
+    UnitOfWork work(m_db);
+    Statement query(m_db, QStringLiteral("SELECT * FROM `user` WHERE usern=:usern AND aukid=:aukid"));
+    query.bind(QStringLiteral(":usern"), usern).bind(QStringLiteral(":aukid"), aukid).exec();
+    if (!query.next())
+        return std::nullopt;
+    return query.text(QStringLiteral("lastupdate"));
+}
+
+QString Accounts::lastUpdateOf(int userId)
+{
+    UnitOfWork work(m_db);
+    return Statement::scalar(m_db, QStringLiteral("SELECT `lastupdate` FROM `user` where `id`=:id"),
+                             {{QStringLiteral(":id"), userId}})
+        .toString();
+}
+
+void Accounts::stampLastUpdate(const QString &usern, int aukid, const QString &stamp)
+{
+    UnitOfWork work(m_db);
+    Statement::run(m_db, QStringLiteral("UPDATE `user` SET lastupdate=:stamp WHERE usern=:name AND aukid=:house"),
+                   {{QStringLiteral(":stamp"), stamp}, {QStringLiteral(":name"), usern}, {QStringLiteral(":house"), aukid}});
+}

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "core/AuctionHouse.h"
+#include "store/AccountEntry.h"
 #include "store/Database.h"
 
 #include <QString>
 #include <optional>
 #include <vector>
 
-// The statements of the registration and the multi-user management: the auction houses,
-// new user rows, the sub-accounts of a master account and their removal. Each call opens
-// the connection for its unit of work and closes it again.
+// The statements on table user and the auction houses an account belongs to: the login
+// window's accounts and passwords, the registration's new rows, the sub-accounts of a
+// master account and their removal, and the stamp of the last listing download. Each
+// call opens the connection for its unit of work and closes it again.
 class Accounts {
 public:
     struct AuctionHouse {
@@ -67,6 +70,18 @@ public:
     std::vector<SubAccount> subAccounts(int masterId);
     // Removes every row of that name at that auction house, whatever its master.
     void removeUser(const QString &usern, int aukid);
+
+    // The accounts of their own (no sub-accounts), as the login window lists them.
+    std::vector<AccountEntry> ownAccounts();
+    void changePassword(int userId, const QString &newPassword);
+
+    // The row of table auktionshaus with that id; empty texts and zeros when there is none.
+    ::AuctionHouse auctionHouseRow(int aukid);
+
+    // user.lastupdate of the account; no value when the account has no row.
+    std::optional<QString> lastUpdate(const QString &usern, int aukid);
+    QString lastUpdateOf(int userId);
+    void stampLastUpdate(const QString &usern, int aukid, const QString &stamp);
 
 private:
     int idOfUser(const QString &usern, int aukid);

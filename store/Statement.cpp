@@ -4,6 +4,8 @@
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "store/DbValues.h"
+#include "store/FieldRows.h"
+#include "store/StoredRow.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
@@ -43,12 +45,12 @@ QVariant Statement::value(const QString &column) const
 
 QString Statement::text(const QString &column) const
 {
-    const QVariant v = value(column);
-    if (v.isNull())
-        return {};
-    if (v.typeId() == QMetaType::Double)
-        return ProcessLocale::numberText(v.toDouble());
-    return v.toString();
+    return FieldRows::textOf(value(column));
+}
+
+StoredRow Statement::row() const
+{
+    return StoredRow(m_query.record());
 }
 
 QString Statement::dateText(const QString &column) const
@@ -59,22 +61,12 @@ QString Statement::dateText(const QString &column) const
 
 int Statement::integer(const QString &column) const
 {
-    const QVariant v = value(column);
-    if (v.typeId() == QMetaType::QString) {
-        double parsed = 0;
-        return ProcessLocale::parseNumber(v.toString(), &parsed) ? static_cast<int>(parsed) : 0;
-    }
-    return v.toInt();
+    return StoredRow::integerOf(value(column));
 }
 
 double Statement::number(const QString &column) const
 {
-    const QVariant v = value(column);
-    if (v.typeId() == QMetaType::QString) {
-        double parsed = 0;
-        return ProcessLocale::parseNumber(v.toString(), &parsed) ? parsed : 0.0;
-    }
-    return v.toDouble();
+    return StoredRow::numberOf(value(column));
 }
 
 bool Statement::flag(const QString &column) const

@@ -5,6 +5,7 @@
 #include <QVariant>
 
 class Database;
+class StoredRow;
 
 // One SQL statement with named placeholders (":name"); every value is bound, never
 // written into the text. Failures raise a DatabaseError with the engine's message.
@@ -27,6 +28,8 @@ public:
     double number(const QString &column) const;
     bool flag(const QString &column) const;
     int rowsAffected() const;
+    // The current row, kept after the statement is gone.
+    StoredRow row() const;
 
     // Runs a statement without results in one call.
     static int run(Database &db, const QString &sql, const QVariantMap &values = {});

@@ -7,8 +7,8 @@
 #include "core/ProgramInfo.h"
 #include "store/Database.h"
 #include "tests/support/SampleData.h"
-#include "ui/main/ListKinds.h"
-#include "ui/main/ListStore.h"
+#include "store/ListKinds.h"
+#include "store/Listings.h"
 #include "ui/main/TForm1.h"
 
 #include <QApplication>
@@ -86,7 +86,7 @@ void BareQuery(benchmark::State &state)
     for (auto _ : state) {
         qint64 cells = 0;
         for (int kind = 0; kind < ListKinds::Count; ++kind) {
-            QString statement = ListStore::listStatement(kind);
+            QString statement = Listings::listStatement(kind);
             statement.replace(QStringLiteral("##FIELD##"), fields);
             query.setForwardOnly(true);
             query.prepare(statement);
@@ -94,7 +94,7 @@ void BareQuery(benchmark::State &state)
             query.bindValue(QStringLiteral(":artliste"), kind);
             query.exec();
             while (query.next()) {
-                for (int field = 0; field < ListStore::FieldCount; ++field) {
+                for (int field = 0; field < Listings::FieldCount; ++field) {
                     const QVariant value = query.value(field);
                     benchmark::DoNotOptimize(value);
                     ++cells;

@@ -17,6 +17,7 @@
 #include <QVariant>
 
 #include "bench/support/FastestTimeReporter.h"
+#include "bench/support/QuietProgress.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -143,7 +144,9 @@ Database &database()
 void OurImport(benchmark::State &state)
 {
     HttpClient client(HttpClient::Kind::ExchangeWindow);
-    MasterDataLoader loader(client, database());
+    const AccountSession session = loginContext().session();
+    QuietProgress progress;
+    MasterDataLoader loader(client, database(), session, progress);
     for (auto _ : state)
         loader.importReply(reply());
     state.counters["rows"] = totalRows();

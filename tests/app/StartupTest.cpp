@@ -3,7 +3,7 @@
 #include "store/Statement.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempProgramDir.h"
-#include "ui/accounts/TForm2.h"
+#include "ui/login/TForm2.h"
 
 #include <QDir>
 #include <QFile>

@@ -11,8 +11,6 @@ TEST(LoginContext, StartsEmptyAndZero)
     EXPECT_EQ(c.aukid, 0);
     EXPECT_EQ(c.userID, 0);
     EXPECT_EQ(c.typ, 0);
-    EXPECT_FALSE(c.SwitchingUser);
-    EXPECT_EQ(c.CurrentMainWindow, nullptr);
     for (const QString &name : c.AuctionHouseNames)
         EXPECT_TRUE(name.isEmpty());
 }

@@ -1,6 +1,7 @@
 #include "core/LoginContext.h"
 #include "exchange/HttpClient.h"
 #include "exchange/MasterDataLoader.h"
+#include "tests/exchange/run/RecordingProgress.h"
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "store/Statement.h"
@@ -59,11 +60,9 @@ protected:
     void SetUp() override
     {
         m_db.open();
-        loginContext().aukid = House;
-        loginContext().url = m_server.baseUrl();
+        m_session.house.aukid = House;
+        m_session.house.url = m_server.baseUrl();
         m_loader.setUid("4711");
-        m_loader.setRunLogSink([this](const QString &line) { m_runLog << line; });
-        m_loader.setStatusSink([this](const QString &text) { m_status << text; });
         m_client.setStallTimeout(1000);
         for (int house : {House, OtherHouse})
             seedOldRows(house);
@@ -125,9 +124,11 @@ protected:
     Database m_db;
     LocalHttpServer m_server;
     HttpClient m_client{HttpClient::Kind::ExchangeWindow};
-    MasterDataLoader m_loader{m_client, m_db};
-    QStringList m_runLog;
-    QStringList m_status;
+    AccountSession m_session = loginContext().session();
+    RecordingProgress m_progress;
+    MasterDataLoader m_loader{m_client, m_db, m_session, m_progress};
+    QStringList &m_runLog = m_progress.runLog;
+    QStringList &m_status = m_progress.statuses;
 };
 
 } // namespace
@@ -144,7 +145,7 @@ TEST_F(MasterDataLoaderTest, RequestCarriesCatalogueNumberHouseAndUserId)
 
 TEST_F(MasterDataLoaderTest, HouseWithoutRowSendsAnEmptyCatalogueNumber)
 {
-    loginContext().aukid = 99;
+    m_session.house.aukid = 99;
     serve(Reply().xml());
     m_loader.load();
     EXPECT_EQ(m_server.lastRequest().target, QByteArray("/api/XMLDaten.php?catno=&aukID=99&uid=4711"));
@@ -222,12 +223,12 @@ TEST_F(MasterDataLoaderTest, NoConnectionShowsTheMessageAndMarksTheWindowToClose
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         if (c.stall) {
-            loginContext().url = m_server.baseUrl();
+            m_session.house.url = m_server.baseUrl();
             m_server.stall(MasterDataPath);
         } else {
-            loginContext().url = QStringLiteral("http://127.0.0.1:%1").arg(LocalHttpServer::closedPort());
+            m_session.house.url = QStringLiteral("http://127.0.0.1:%1").arg(LocalHttpServer::closedPort());
         }
-        MasterDataLoader loader(m_client, m_db);
+        MasterDataLoader loader(m_client, m_db, m_session, m_progress);
         ScriptedPrompter &prompts = m_prompts;
         prompts.expectMessage(QString::fromUtf8(c.message));
         loader.load();

@@ -3,6 +3,7 @@
 #include "core/LoginContext.h"
 #include "exchange/HttpClient.h"
 #include "exchange/MasterDataLoader.h"
+#include "tests/exchange/run/RecordingProgress.h"
 #include "store/Database.h"
 #include "store/Statement.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -29,7 +30,9 @@ protected:
     // Runs the step with a loader of its own, as each transfer run has.
     bool load()
     {
-        MasterDataLoader loader(m_client, m_db);
+        const AccountSession session = loginContext().session();
+        RecordingProgress progress;
+        MasterDataLoader loader(m_client, m_db, session, progress);
         loader.setUid(m_fixture.uid());
         loader.load();
         return loader.closeWindowAfterRun();

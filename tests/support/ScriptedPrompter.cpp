@@ -16,13 +16,14 @@ const char *typeName(ScriptedPrompter::Type type)
     return "?";
 }
 
-bool matches(const QString &pattern, const QString &text)
+} // namespace
+
+bool ScriptedPrompter::matches(const QString &pattern, const QString &text)
 {
     if (pattern.endsWith(QLatin1Char('*')))
         return text.startsWith(pattern.chopped(1));
     return pattern == text;
 }
-} // namespace
 
 ScriptedPrompter::ScriptedPrompter()
 {

@@ -32,6 +32,8 @@ public:
 
     const QList<Prompt> &prompts() const { return m_prompts; }
     int pending() const { return static_cast<int>(m_expected.size()); }
+    // The rule the expectations follow: exactly, or by the beginning for a pattern ending with "*".
+    static bool matches(const QString &pattern, const QString &text);
     // Fails the test when expected prompts did not come.
     void verify();
 

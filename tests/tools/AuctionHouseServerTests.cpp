@@ -1,6 +1,7 @@
 // The auction-house server over real HTTP on 127.0.0.1, driven with httplib's client.
 
 #include "tools/auction-house-server/AuctionHouseServer.h"
+#include "tools/auction-house-server/ServerClock.h"
 
 #include <httplib.h>
 #include <gtest/gtest.h>
@@ -348,10 +349,12 @@ TEST_F(AuctionHouseServerTest, ListingsArePagedAndFiltered)
                                  later.toString("yyyy-MM-dd HH:mm:ss")})
         EXPECT_TRUE(listings("seller", "geheim", 0, 0, stamp).isEmpty()) << stamp.toStdString();
     EXPECT_EQ(listings("seller", "geheim", 0, 0, "01.01.1990").size(), 200);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    // Two seconds later, without waiting for them.
+    ServerClock::advance(2);
     const int fresh = server->addListing("seller", 0, "Ganz neu");
-    const QList<Record> changed = listings("seller", "geheim", 0, 0,
-                                           QDateTime::currentDateTime().addSecs(-1).toString("dd.MM.yyyy HH:mm:ss"));
+    const QList<Record> changed =
+        listings("seller", "geheim", 0, 0, ServerClock::now().addSecs(-1).toString("dd.MM.yyyy HH:mm:ss"));
+    ServerClock::reset();
     ASSERT_EQ(changed.size(), 1);
     EXPECT_EQ(changed.first().value("id"), QString::number(fresh));
 

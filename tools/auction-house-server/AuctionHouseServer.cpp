@@ -2,6 +2,7 @@
 
 #include "tools/auction-house-server/DemoSeed.h"
 #include "tools/auction-house-server/ListingFields.h"
+#include "tools/auction-house-server/ServerClock.h"
 #include "tools/auction-house-server/ServerStore.h"
 #include "tools/auction-house-server/Wire.h"
 #include "tools/update-signer/UpdateSigner.h"
@@ -458,7 +459,7 @@ struct AuctionHouseServer::Private {
         if (!store->feeFor(price, &fee))
             return text(QStringLiteral("ERROR5"));
 
-        const QDateTime now = QDateTime::currentDateTime();
+        const QDateTime now = ServerClock::now();
         auto flag = [&](const char *key) { return value(key) == QLatin1String("0") || value(key).isEmpty() ? 0 : 1; };
         QVariantMap v;
         v[QStringLiteral("titel")] = title;

@@ -2,6 +2,7 @@
 
 #include "tools/auction-house-server/DemoSeed.h"
 #include "tools/auction-house-server/ListingFields.h"
+#include "tools/auction-house-server/ServerClock.h"
 #include "tools/auction-house-server/Wire.h"
 
 #include <QCryptographicHash>
@@ -98,7 +99,7 @@ private:
 
 QString nowStamp()
 {
-    return Wire::formatStamp(QDateTime::currentDateTime());
+    return Wire::formatStamp(ServerClock::now());
 }
 
 // "now", "now+3d", "now-2d5h", "now+90m", or an absolute "yyyy-MM-dd HH:mm:ss".
@@ -149,7 +150,7 @@ QString jsonText(const QJsonValue &value)
 // A listing's values with every field present: defaults, then the given values.
 QVariantMap completeListing(int list, const QVariantMap &given)
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = ServerClock::now();
     QVariantMap v;
     for (const ListingFields::Field &f : ListingFields::all()) {
         switch (f.kind) {
@@ -716,7 +717,7 @@ ServerStore::Page ServerStore::listingPage(int accountId, int list, const QDateT
         }
         if (lastDays > 0 && list != 0) {
             where += QStringLiteral(" AND ende >= ?");
-            binds << Wire::formatStamp(QDateTime::currentDateTime().addDays(-lastDays));
+            binds << Wire::formatStamp(ServerClock::now().addDays(-lastDays));
         }
         Page result;
         result.total = scalar(db, QStringLiteral("SELECT count(*) FROM listings WHERE ") + where, binds).toInt();

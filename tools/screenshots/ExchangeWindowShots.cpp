@@ -1,6 +1,6 @@
 #include "tools/screenshots/ExchangeWindowShots.h"
 
-#include "exchange/window/TForm5.h"
+#include "ui/exchange/TForm5.h"
 #include "ui/dialogs/TForm11.h"
 #include "ui/dialogs/TSoftwareupdate.h"
 

@@ -8,8 +8,8 @@
 #include "tools/screenshots/AccountWindowShots.h"
 #include "tools/screenshots/CsvImportShots.h"
 #include "tools/screenshots/ExchangeWindowShots.h"
-#include "ui/accounts/TForm2.h"
-#include "ui/main/ListKinds.h"
+#include "ui/login/TForm2.h"
+#include "store/ListKinds.h"
 #include "ui/main/TForm1.h"
 #include "ui/widgets/TExBar.h"
 
@@ -116,7 +116,7 @@ bool ScreenshotRun::saveAll()
     TForm2 login(m_programDir.path());
     bool ok = saveLoginWindow(login);
     login.Button3->click();
-    auto *main = qobject_cast<TForm1 *>(loginContext().CurrentMainWindow);
+    auto *main = login.currentMainWindow();
     if (!main)
         return false;
     ok = saveMainWindow(*main) && ok;

@@ -36,19 +36,6 @@ QPushButton *button(const QString &caption, QWidget *parent, const char *name)
     return b;
 }
 
-// The registration points the login context at the new sub-account for its first
-// transfer run; the main window goes on working for the master afterwards.
-class MasterContextKeeper {
-public:
-    MasterContextKeeper() : m_saved(loginContext()) {}
-    ~MasterContextKeeper() { loginContext() = m_saved; }
-    MasterContextKeeper(const MasterContextKeeper &) = delete;
-    MasterContextKeeper &operator=(const MasterContextKeeper &) = delete;
-
-private:
-    LoginContext m_saved;
-};
-
 } // namespace
 
 TForm12::TForm12(QWidget *parent) : QDialog(parent), m_masterId(loginContext().userID)
@@ -142,7 +129,8 @@ void TForm12::Button1Click()
 {
     runGuarded([this] {
         {
-            const MasterContextKeeper keeper;
+            // The registration runs the sub-account's first transfer with that account's
+            // session; the login stays the master's.
             TForm3 registration(this);
             registration.setMasterId(m_masterId);
             emit registrationOpening(&registration);

@@ -5,7 +5,7 @@
 #include "core/Prompter.h"
 #include "exchange/AccountCheck.h"
 #include "exchange/HttpClient.h"
-#include "exchange/window/TForm5.h"
+#include "ui/exchange/TForm5.h"
 
 #include "ui/widgets/DialogParts.h"
 
@@ -35,14 +35,13 @@ void showFailure(const QString &text)
     prompter().showMessage(text, ErrorTitle, Prompter::Kind::Error);
 }
 
-void useAuctionHouse(const Accounts::AuctionHouse &house)
+void useAuctionHouse(AuctionHouse &target, const Accounts::AuctionHouse &house)
 {
-    LoginContext &context = loginContext();
-    context.url = house.url;
-    context.aukid = house.id;
-    context.name = house.name;
+    target.url = house.url;
+    target.aukid = house.id;
+    target.name = house.name;
     // The first transfer run forms upload and picture addresses by the house's kind.
-    context.typ = house.typ;
+    target.typ = house.typ;
 }
 
 } // namespace
@@ -153,7 +152,12 @@ void TForm3::RegisterUser()
         prompter().showMessage(QStringLiteral("Bitte wählen Sie das Auktionshaus aus!"));
         return;
     }
-    useAuctionHouse(*house);
+    // A sub-account is registered for the master: the login stays the master's.
+    const bool ownAccount = m_masterId == 0;
+    AccountSession session = loginContext().session();
+    useAuctionHouse(session.house, *house);
+    if (ownAccount)
+        useAuctionHouse(loginContext(), *house);
     Button1->setEnabled(false);
     const QString userName = Edit1->text();
     const QString password = Edit2->text();
@@ -168,10 +172,15 @@ void TForm3::RegisterUser()
         return;
     }
     const Accounts::ServerData server = AccountCheck::parseReply(reply);
-    loginContext().userID = m_accounts.addUser({userName, password, house->name, house->id, m_masterId, server});
+    session.userID = m_accounts.addUser({userName, password, house->name, house->id, m_masterId, server});
+    session.usern = userName;
+    session.password = password;
+    session.uid = server.uid;
+    if (ownAccount)
+        loginContext().userID = session.userID;
     const bool importAll = prompter().askYesNo(
         QStringLiteral("Wollen Sie alle Auktionen importieren? (Zeitkritischer Zustand!)"), QStringLiteral("Auktionsimport"));
-    RunFirstTransfer(userName, password, server.uid, importAll);
+    RunFirstTransfer(session, importAll);
     accept();
 }
 
@@ -185,12 +194,12 @@ QString TForm3::askServer(const Accounts::AuctionHouse &house, const QString &us
     return {};
 }
 
-void TForm3::RunFirstTransfer(const QString &userName, const QString &password, const QString &uid, bool fetchListings)
+void TForm3::RunFirstTransfer(const AccountSession &session, bool fetchListings)
 {
-    TForm5 exchange(this);
-    exchange.settings.userName = userName;
-    exchange.settings.password = password;
-    exchange.settings.uid = uid;
+    TForm5 exchange(session, this);
+    exchange.settings.userName = session.usern;
+    exchange.settings.password = session.password;
+    exchange.settings.uid = session.uid;
     exchange.settings.FetchData = true;
     exchange.settings.SendTransferList = true;
     exchange.settings.FetchListings = fetchListings;

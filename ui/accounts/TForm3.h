@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class TForm5;
+struct AccountSession;
 
 // "Neuen User hinzufügen": checks an existing account at the auction-house server, stores
 // it as a local user and runs its first transfer. Opened from the login window for an
@@ -54,7 +55,8 @@ private:
     std::optional<Accounts::AuctionHouse> selectedAuctionHouse();
     // The server's reply; an empty text when the server could not be reached.
     QString askServer(const Accounts::AuctionHouse &house, const QString &userName, const QString &password);
-    void RunFirstTransfer(const QString &userName, const QString &password, const QString &uid, bool fetchListings);
+    // The new account's first transfer run, for that account.
+    void RunFirstTransfer(const AccountSession &session, bool fetchListings);
 
     std::unique_ptr<HttpClient> m_client;
     Accounts m_accounts;

@@ -1,7 +1,7 @@
 #include "ui/main/CounterTexts.h"
 
 #include "core/ProgramInfo.h"
-#include "ui/main/ListKinds.h"
+#include "store/ListKinds.h"
 #include "ui/main/ListPaging.h"
 
 namespace CounterTexts {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/ListKinds.h"
+#include "store/ListKinds.h"
 
 #include <QString>
 #include <array>

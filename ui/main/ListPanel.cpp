@@ -1,6 +1,6 @@
 #include "ui/main/ListPanel.h"
 
-#include "ui/main/ListKinds.h"
+#include "store/ListKinds.h"
 #include "ui/main/ListRowFormatter.h"
 #include "ui/main/ShadowLabel.h"
 

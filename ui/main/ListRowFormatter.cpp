@@ -4,10 +4,10 @@
 #include "core/ProcessLocale.h"
 #include "store/PictureNames.h"
 #include "store/TextHelpers.h"
-#include "ui/main/ListKinds.h"
-#include "ui/main/ListStore.h"
+#include "store/ListKinds.h"
+#include "store/Listings.h"
 
-using F = ListStore::Field;
+using F = Listings::Field;
 
 namespace {
 

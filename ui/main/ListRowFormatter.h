@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/FieldRows.h"
+#include "store/FieldRows.h"
 #include "ui/main/ListRowTexts.h"
 
 #include <QDateTime>

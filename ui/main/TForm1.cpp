@@ -7,12 +7,15 @@
 #include "core/ProcessLocale.h"
 #include "core/ProgramInfo.h"
 #include "core/Prompter.h"
-#include "exchange/window/TForm5.h"
+#include "ui/exchange/TForm5.h"
+#include "store/Accounts.h"
+#include "store/Listings.h"
 #include "store/OptionFile.h"
 #include "ui/dialogs/TForm11.h"
 #include "ui/dialogs/TSoftwareupdate.h"
 #include "ui/main/CounterTexts.h"
 #include "ui/main/DataAge.h"
+#include "ui/main/ListingDeletion.h"
 #include "ui/main/ListPanel.h"
 #include "ui/main/ListRowFormatter.h"
 #include "ui/main/MainWindowIcons.h"
@@ -77,7 +80,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Auktionshaus Offline-Tool"));
     WidgetAccessibility::install();
     for (FieldRows &rows : m_cache)
-        rows = FieldRows(ListStore::FieldCount);
+        rows = FieldRows(Listings::FieldCount);
     FormCreate();
 }
 
@@ -115,7 +118,7 @@ void TForm1::FormCreate()
     statusBar()->addWidget(StatusBar1, 1);
 
     showPanel(ListKinds::Running);
-    runGuarded([this] { m_store.open(); });
+    runGuarded([this] { m_listDb.open(); });
 }
 
 QToolButton *TForm1::addToolButton(const char *name, const QString &tip, const QIcon &icon)
@@ -363,7 +366,7 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (loginContext().SwitchingUser) {
+    if (m_switchingUser) {
         if (m_loginWindow)
             m_loginWindow->show();
     } else {
@@ -375,7 +378,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::showDataAge()
 {
     const LoginContext &context = loginContext();
-    const DataAge age = DataAge::describe(m_store.lastUpdate(context.usern, context.aukid), QDateTime::currentDateTime());
+    const DataAge age = DataAge::describe(Accounts(context.ProgramDir).lastUpdate(context.usern, context.aukid), QDateTime::currentDateTime());
     Label3->setText(age.text);
     Label3->setStyleSheet(age.never ? QStringLiteral("color: red;") : QStringLiteral("color: black;"));
     Label3->setToolTip(age.hint);
@@ -389,9 +392,10 @@ void TForm1::LoadLists(bool recount)
         MultiBenutzerverwaltung1->setVisible(true);
         MultiBenutzerverwaltung1->setEnabled(true);
     }
+    Listings listings(m_listDb, context.session());
     if (recount) {
         for (int k = 0; k < ListKinds::Count; ++k)
-            m_paging.setCount(k, m_store.countListings(context.userID, k));
+            m_paging.setCount(k, listings.count(k));
     }
     for (int k = 0; k < ListKinds::Count; ++k)
         pageLabel(k)->setText(m_paging.pageLabel(k));
@@ -399,7 +403,7 @@ void TForm1::LoadLists(bool recount)
         listPanel->clearRows();
     for (int k = 0; k < ListKinds::Count; ++k) {
         if (recount)
-            m_cache[static_cast<size_t>(k)] = m_store.listRows(context.userID, k);
+            m_cache[static_cast<size_t>(k)] = listings.listRows(k);
         renderPage(k);
     }
     // The whole transfer list, not only the rows of the page shown.
@@ -430,20 +434,20 @@ void TForm1::RefreshListingRow(int id, int listKind, bool isNew)
 {
     if (!ListKinds::isListKind(listKind))
         return;
-    const int userID = loginContext().userID;
+    Listings listings(m_listDb, loginContext().session());
     ListPanel *listPanel = panel(listKind);
     FieldRows &cache = m_cache[static_cast<size_t>(listKind)];
     int cacheRow = -1;
     QTreeWidgetItem *item = nullptr;
     if (isNew) {
-        id = m_store.newestListingId(userID);
+        id = listings.newestListingId();
         cacheRow = cache.appendRow();
         item = listPanel->appendEmptyRow(QString::number(id));
     } else {
-        cacheRow = cache.findRow(ListStore::Id, QString::number(id));
+        cacheRow = cache.findRow(Listings::Id, QString::number(id));
         item = listPanel->findRow(QString::number(id));
     }
-    const FieldRows rows = m_store.listingRow(userID, id);
+    const FieldRows rows = listings.listingRow(id);
     if (rows.rowCount() == 0)
         return;
     if (cacheRow >= 0)
@@ -546,18 +550,16 @@ void TForm1::ToolButton5Click()
         const std::optional<int> listingId = panel(listKind)->selectedListingId();
         if (!listingId)
             return;
-        const LoginContext &context = loginContext();
-        m_deletion.run(listKind, *listingId, context.userID, context.aukid);
+        ListingDeletion::run(loginContext().session(), listKind, *listingId);
         LoadLists(true);
     });
 }
 
 void TForm1::ChangeUser()
 {
-    LoginContext &context = loginContext();
-    context.SwitchingUser = true;
+    m_switchingUser = true;
     close();
-    context.SwitchingUser = false;
+    m_switchingUser = false;
 }
 
 void TForm1::OnlineHilfeClick()

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "ui/main/FieldRows.h"
-#include "ui/main/ListKinds.h"
+#include "store/FieldRows.h"
+#include "store/ListKinds.h"
 #include "ui/main/ListPaging.h"
-#include "ui/main/ListStore.h"
-#include "ui/main/ListingDeletion.h"
+#include "store/Database.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -48,6 +47,8 @@ public:
 
     // Called by the login window right after creating the window.
     void SetUpAccount(const QString &usern, const QString &password, const QString &uid, QWidget *loginWindow);
+    // True only while the window closes for a change of user.
+    bool isSwitchingUser() const { return m_switchingUser; }
 
     // (Re)loads and renders all five lists; without recount only the cached rows are rendered.
     void LoadLists(bool recount);
@@ -152,14 +153,16 @@ private:
     void openMultiUserManagement();
     void SoftwareUpdate1Click();
 
-    ListStore m_store;
-    ListingDeletion m_deletion;
+    // The lists' connection, open while the window lives.
+    Database m_listDb;
     ListPaging m_paging;
     std::array<FieldRows, ListKinds::Count> m_cache;
     std::array<ListPanel *, ListKinds::Count> m_panels{};
     QHBoxLayout *m_workRow = nullptr;
     TExBar *m_sideBar = nullptr;
     QPointer<QWidget> m_loginWindow;
+    // True only while the window closes for a change of user.
+    bool m_switchingUser = false;
     TransferFlags m_lastTransfer;
     ExchangeWindowRunner m_exchangeRunner;
     CsvImportRunner m_csvImportRunner;

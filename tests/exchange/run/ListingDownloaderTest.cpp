@@ -25,7 +25,8 @@ struct Download {
 
     void run(bool reloadAll = false)
     {
-        ListingDownloader downloader(client, db, progress, pictures);
+        const AccountSession session = loginContext().session();
+        ListingDownloader downloader(client, db, session, progress, pictures);
         downloader.LoadListings({fixture.user(), fixture.password(), 60, reloadAll});
         closes = downloader.closeWindowAfterRun();
         ASSERT_TRUE(pictures.waitForIdle(20000));

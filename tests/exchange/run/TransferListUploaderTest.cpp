@@ -19,7 +19,8 @@ struct Upload {
 
     void run()
     {
-        TransferListUploader uploader(client, db, progress);
+        const AccountSession session = loginContext().session();
+        TransferListUploader uploader(client, db, session, progress);
         uploader.UploadTransferList({fixture.user(), fixture.password()});
         closes = uploader.closeWindowAfterRun();
     }
@@ -146,7 +147,8 @@ TEST(TransferListUploader, RealServerRefusesAWrongPasswordAndABlockedAccount)
         ScriptedPrompter prompts;
         prompts.expectMessage(QStringLiteral("Benutzerdaten (User/Password)stimmen nicht überein!"));
         Upload upload(fixture);
-        TransferListUploader uploader(upload.client, upload.db, upload.progress);
+        const AccountSession session = loginContext().session();
+        TransferListUploader uploader(upload.client, upload.db, session, upload.progress);
         uploader.UploadTransferList({fixture.user(), QStringLiteral("falsch")});
         EXPECT_TRUE(upload.stillListed(id));
     }

@@ -2,10 +2,10 @@
 #include "core/LoginContext.h"
 #include "core/ProcessLocale.h"
 #include "tests/support/TempProgramDir.h"
-#include "ui/main/ListKinds.h"
+#include "store/ListKinds.h"
 #include "ui/main/ListPaging.h"
 #include "ui/main/ListRowFormatter.h"
-#include "ui/main/ListStore.h"
+#include "store/Listings.h"
 #include "store/TextHelpers.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ FieldRows oneRow(const QVariant &titel, const QVariant &startpreis, const QVaria
     const QVariant &gebotspreis, const QVariant &pic1, const QVariant &status, const QVariant &auktionstyp,
     const QVariant &ende)
 {
-    FieldRows rows(ListStore::FieldCount);
+    FieldRows rows(Listings::FieldCount);
     for (const QVariant &v : {QVariant(qlonglong(42)), titel, startpreis, gebotspreis, QVariant(qlonglong(2)),
              sofortkaufpreis, pic1, status, auktionstyp, ende, QVariant(qlonglong(5)), QVariant(qlonglong(14))})
         rows.append(v);

@@ -2,7 +2,7 @@
 #include "core/ProgramInfo.h"
 #include "store/Statement.h"
 #include "tests/ui/main/MainWindowFixture.h"
-#include "ui/main/ListKinds.h"
+#include "store/ListKinds.h"
 #include "ui/main/ListPanel.h"
 #include "ui/widgets/TExBar.h"
 

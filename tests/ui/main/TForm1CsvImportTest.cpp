@@ -1,6 +1,6 @@
 #include "csvimport/window/TForm10.h"
 #include "tests/ui/main/MainWindowFixture.h"
-#include "ui/main/ListKinds.h"
+#include "store/ListKinds.h"
 
 #include "store/Statement.h"
 

@@ -1,8 +1,9 @@
 #include "core/LoginContext.h"
 #include "core/ProcessLocale.h"
+#include "store/Listings.h"
 #include "store/Statement.h"
 #include "tests/ui/main/MainWindowFixture.h"
-#include "ui/main/ListKinds.h"
+#include "store/ListKinds.h"
 #include "ui/main/ListPanel.h"
 #include "ui/main/ListRowFormatter.h"
 #include "ui/main/MainWindowIcons.h"
@@ -298,7 +299,7 @@ TEST_F(Lists, ASavedListingIsRefreshedInPlaceOrAppendedWithoutRecounting)
     EXPECT_EQ(changed->text(0), QStringLiteral("Aaa geändert"));
     EXPECT_EQ(changed->text(2), QStringLiteral("ERROR bei der Bestimmung: 9"));
     EXPECT_EQ(changed->data(0, ListPanel::IconRole).toInt(), ListRowTexts::UncheckedIcon);
-    EXPECT_EQ(form->ListRowCache()[ListKinds::TransferList].text(1, ListStore::Titel), QStringLiteral("Aaa geändert"));
+    EXPECT_EQ(form->ListRowCache()[ListKinds::TransferList].text(1, Listings::Titel), QStringLiteral("Aaa geändert"));
 
     const int newId = addListing(listing(ListKinds::TransferList, QStringLiteral("Aaa neu")));
     form->RefreshListingRow(0, ListKinds::TransferList, true);

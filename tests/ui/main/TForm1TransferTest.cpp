@@ -1,6 +1,6 @@
 #include "core/LoginContext.h"
 #include "exchange/PictureDownloadPool.h"
-#include "exchange/window/TForm5.h"
+#include "ui/exchange/TForm5.h"
 #include "store/OptionFile.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/ServerFixture.h"

@@ -1,7 +1,7 @@
 #include "tests/ui/accounts/registration/FirstTransferWatch.h"
 
 #include "exchange/PictureDownloadPool.h"
-#include "exchange/window/TForm5.h"
+#include "ui/exchange/TForm5.h"
 #include "ui/accounts/TForm3.h"
 
 #include <QTimer>

@@ -1,0 +1,28 @@
+#include "ui/login/LoginContextFiller.h"
+
+#include "core/LoginContext.h"
+#include "core/ProgramInfo.h"
+#include "store/Accounts.h"
+
+LoginContextFiller::LoginContextFiller(QString programDir) : m_programDir(std::move(programDir)) {}
+
+void LoginContextFiller::fillAuctionHouse(LoginContext &context, int aukid) const
+{
+    if (aukid == 0)
+        applyMultiUserDefaults(context);
+    else
+        copyAuctionHouse(context, aukid);
+}
+
+void LoginContextFiller::applyMultiUserDefaults(LoginContext &context)
+{
+    context.url = ProgramInfo::defaultServerUrl();
+    context.name = QString::fromLatin1(ProgramInfo::DefaultAuctionHouseName);
+    context.MoneySymbol = QStringLiteral("EUR");
+    context.aukid = 0;
+}
+
+void LoginContextFiller::copyAuctionHouse(LoginContext &context, int aukid) const
+{
+    static_cast<AuctionHouse &>(context) = Accounts(m_programDir).auctionHouseRow(aukid);
+}
