@@ -4,6 +4,15 @@
 
 #include <algorithm>
 
+CurlOptions CurlOptions::withTimeouts(int connectMs, int stallMs, int totalMs)
+{
+    CurlOptions options;
+    options.connectTimeoutMs = connectMs;
+    options.stallTimeoutMs = stallMs;
+    options.totalTimeoutMs = totalMs;
+    return options;
+}
+
 void CurlOptions::applyTo(CURL *easy) const
 {
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);

@@ -23,6 +23,8 @@ struct CurlOptions {
     int totalTimeoutMs = DefaultTotalTimeoutMs;
     bool followRedirects = false;
 
+    static CurlOptions withTimeouts(int connectMs, int stallMs, int totalMs);
+
     void applyTo(CURL *easy) const;
     // The stall time in the whole seconds the transport counts in, never below one.
     long stallSeconds() const;

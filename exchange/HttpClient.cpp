@@ -265,11 +265,8 @@ void HttpClient::setTotalTimeout(int milliseconds)
 
 CurlOptions HttpClient::curlOptions() const
 {
-    CurlOptions options;
+    CurlOptions options = CurlOptions::withTimeouts(m_connectTimeoutMs, m_stallTimeoutMs, m_totalTimeoutMs);
     options.userAgent = m_userAgent;
-    options.connectTimeoutMs = m_connectTimeoutMs;
-    options.stallTimeoutMs = m_stallTimeoutMs;
-    options.totalTimeoutMs = m_totalTimeoutMs;
     options.followRedirects = m_followRedirects;
     return options;
 }

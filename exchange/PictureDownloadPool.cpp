@@ -180,10 +180,7 @@ void PictureDownloadPool::setTotalTimeout(int milliseconds)
 
 CurlOptions PictureDownloadPool::curlOptions() const
 {
-    CurlOptions options;
-    options.connectTimeoutMs = m_connectTimeoutMs;
-    options.stallTimeoutMs = m_stallTimeoutMs;
-    options.totalTimeoutMs = m_totalTimeoutMs;
+    CurlOptions options = CurlOptions::withTimeouts(m_connectTimeoutMs, m_stallTimeoutMs, m_totalTimeoutMs);
     options.followRedirects = true;
     return options;
 }

@@ -1,0 +1,76 @@
+// A transfer step in a process of its own, for the tests that kill it midway:
+//   transfer_child PROGRAMDIR URL USERID USER PASSWORD listings|masterdata
+// Exit status 0 when the step ran to its end.
+#include "core/AppError.h"
+#include "core/LoginContext.h"
+#include "core/ProcessLocale.h"
+#include "exchange/ExchangeProgress.h"
+#include "exchange/HttpClient.h"
+#include "exchange/ListingDownloader.h"
+#include "exchange/MasterDataLoader.h"
+#include "exchange/PictureDownloadPool.h"
+#include "store/Database.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+class QuietProgress : public ExchangeProgress {
+public:
+    void setStatus(const QString &) override {}
+    void setProgress1(int) override {}
+    void advanceProgress1(int) override {}
+    void setProgress2Maximum(int) override {}
+    void advanceProgress2() override {}
+    void fillProgress2() override {}
+    void appendRunLog(const QString &) override {}
+};
+
+int loadListings(const QStringList &args)
+{
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    Database db;
+    QuietProgress progress;
+    PictureDownloadPool pictures;
+    ListingDownloader downloader(client, db, progress, pictures);
+    downloader.LoadListings({args.at(4), args.at(5), 60, false});
+    return pictures.waitForIdle(60000) ? 0 : 3;
+}
+
+int loadMasterData()
+{
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    Database db;
+    MasterDataLoader loader(client, db);
+    loader.load();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 7) {
+        std::fputs("transfer_child PROGRAMDIR URL USERID USER PASSWORD listings|masterdata\n", stderr);
+        return 2;
+    }
+    LoginContext &context = loginContext();
+    context.ProgramDir = args.at(1);
+    context.url = args.at(2);
+    context.userID = args.at(3).toInt();
+    context.usern = args.at(4);
+    context.password = args.at(5);
+    context.aukid = 11;
+    context.typ = 0;
+    ProcessLocale::useDecimalComma();
+    try {
+        return args.at(6) == QLatin1String("listings") ? loadListings(args) : loadMasterData();
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.text()));
+        return 1;
+    }
+}
