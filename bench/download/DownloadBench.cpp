@@ -4,10 +4,10 @@
 
 #include "core/LoginContext.h"
 #include "core/ProcessLocale.h"
-#include "exchange/ExchangeProgress.h"
 #include "exchange/HttpClient.h"
 #include "exchange/ListingDownloader.h"
 #include "exchange/PictureDownloadPool.h"
+#include "exchange/QuietProgress.h"
 #include "store/Database.h"
 #include "store/PictureFolder.h"
 #include "store/Statement.h"
@@ -27,17 +27,6 @@ constexpr int PlainListings = 9000;
 constexpr int ListingsWithPictures = 1000; // three pictures each
 // Time a picture request takes to cross a real network; loopback alone has none.
 constexpr int NetworkLatencyMs = 15;
-
-class QuietProgress : public ExchangeProgress {
-public:
-    void setStatus(const QString &) override {}
-    void setProgress1(int) override {}
-    void advanceProgress1(int) override {}
-    void setProgress2Maximum(int) override {}
-    void advanceProgress2() override {}
-    void fillProgress2() override {}
-    void appendRunLog(const QString &) override {}
-};
 
 struct Setup {
     Setup()

@@ -4,7 +4,7 @@
 #include "core/AppError.h"
 #include "core/LoginContext.h"
 #include "core/ProcessLocale.h"
-#include "exchange/ExchangeProgress.h"
+#include "exchange/QuietProgress.h"
 #include "exchange/HttpClient.h"
 #include "exchange/ListingDownloader.h"
 #include "exchange/MasterDataLoader.h"
@@ -16,17 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-class QuietProgress : public ExchangeProgress {
-public:
-    void setStatus(const QString &) override {}
-    void setProgress1(int) override {}
-    void advanceProgress1(int) override {}
-    void setProgress2Maximum(int) override {}
-    void advanceProgress2() override {}
-    void fillProgress2() override {}
-    void appendRunLog(const QString &) override {}
-};
 
 int loadListings(const QStringList &args)
 {
