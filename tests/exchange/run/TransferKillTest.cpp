@@ -90,7 +90,7 @@ void forgetDownloads()
 {
     Database db;
     Statement::run(db, QStringLiteral("UPDATE user SET lastupdate='01.01.1991'"));
-    Statement::run(db, QStringLiteral("UPDATE auktionshaus SET catno=NULL"));
+    Statement::run(db, QStringLiteral("UPDATE auktionshaus SET catno=''"));
     const QDir folder(PictureFolder().folderPath());
     for (const QString &name : folder.entryList(QDir::Files))
         QFile::remove(folder.filePath(name));
