@@ -1,6 +1,7 @@
 #include "exchange/HttpClient.h"
 
 #include "exchange/HttpError.h"
+#include "exchange/WireUrl.h"
 #include "store/Cp1252.h"
 
 #include <QSaveFile>
@@ -42,22 +43,6 @@ QString transportErrorText(CURLcode code, const char *detail)
     default:
         return QStringLiteral("Fehler bei der Verbindung zum Server (%1).").arg(curlText);
     }
-}
-
-// The URL as it goes on the wire: its texts in Windows-1252, and the bytes a URL cannot
-// carry as they are (blanks, controls, everything beyond ASCII) percent-encoded.
-QByteArray wireUrl(const QString &url)
-{
-    static const char hexDigits[] = "0123456789ABCDEF";
-    QByteArray wire;
-    for (const char byte : Cp1252::encode(url)) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (value > 0x20 && value < 0x7F)
-            wire.append(byte);
-        else
-            wire.append('%').append(hexDigits[value >> 4]).append(hexDigits[value & 0x0F]);
-    }
-    return wire;
 }
 
 struct CurlList {
@@ -143,22 +128,9 @@ private:
         curl_easy_setopt(m_curl, CURLOPT_SHARE, m_client.m_share);
         curl_easy_setopt(m_curl, CURLOPT_COOKIEFILE, "");
         curl_easy_setopt(m_curl, CURLOPT_ERRORBUFFER, m_error);
-        curl_easy_setopt(m_curl, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_PROTOCOLS_STR, m_client.m_protocols.constData());
-        curl_easy_setopt(m_curl, CURLOPT_REDIR_PROTOCOLS_STR, m_client.m_protocols.constData());
-        curl_easy_setopt(m_curl, CURLOPT_FOLLOWLOCATION, m_client.m_followRedirects ? 1L : 0L);
-        curl_easy_setopt(m_curl, CURLOPT_MAXREDIRS, MaxRedirects);
-        curl_easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_client.m_connectTimeoutMs));
-        curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_TIME, stallSeconds());
-        curl_easy_setopt(m_curl, CURLOPT_USERAGENT, m_client.m_userAgent.constData());
+        m_client.curlOptions().applyTo(m_curl);
         configureHeaders();
         configureCallbacks();
-    }
-
-    long stallSeconds() const
-    {
-        return std::max(1L, static_cast<long>((m_client.m_stallTimeoutMs + 999) / 1000));
     }
 
     void configureHeaders()
@@ -185,6 +157,8 @@ private:
         const CURLcode code = curl_easy_perform(m_curl);
         if (m_hookFailure)
             std::rethrow_exception(m_hookFailure);
+        if (m_tooLarge)
+            throw HttpError(tooLargeText());
         if (m_writeFailed)
             throw HttpError(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(m_file->fileName()));
         if (code != CURLE_OK)
@@ -202,10 +176,22 @@ private:
         return QStringLiteral("HTTP-Fehler %1").arg(status);
     }
 
+    static QString tooLargeText()
+    {
+        return QStringLiteral("Die Verbindung zum Server wurde unterbrochen (die Antwort ist größer als %1 MB)")
+            .arg(MaxReplyBytes / (1024 * 1024));
+    }
+
+    // Returning less than it was given ends the transfer; nothing may be thrown here.
     static size_t collect(char *data, size_t size, size_t count, void *self)
     {
         auto *transfer = static_cast<Transfer *>(self);
         const qint64 length = static_cast<qint64>(size * count);
+        transfer->m_received += length;
+        if (transfer->m_received > MaxReplyBytes) {
+            transfer->m_tooLarge = true;
+            return 0;
+        }
         if (!transfer->m_file) {
             transfer->m_reply.append(data, length);
             return size * count;
@@ -251,6 +237,8 @@ private:
     QByteArray m_statusLine;
     QSaveFile *m_file = nullptr;
     bool m_writeFailed = false;
+    qint64 m_received = 0;
+    bool m_tooLarge = false;
     std::exception_ptr m_hookFailure;
     char m_error[CURL_ERROR_SIZE];
 };
@@ -259,7 +247,7 @@ HttpClient::HttpClient(Kind kind)
     : m_accept("text/html, */*"), m_contentType("text/html")
 {
     initTransport();
-    m_userAgent = kind == Kind::ExchangeWindow ? QByteArray("Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1)")
+    m_userAgent = kind == Kind::ExchangeWindow ? CurlOptions::exchangeUserAgent()
                                                : QByteArray("Mozilla/3.0 (compatible; Indy Library)");
     m_share = curl_share_init();
     curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
@@ -290,6 +278,20 @@ void HttpClient::setConnectTimeout(int milliseconds)
 void HttpClient::setStallTimeout(int milliseconds)
 {
     m_stallTimeoutMs = milliseconds;
+}
+
+void HttpClient::setTotalTimeout(int milliseconds)
+{
+    m_totalTimeoutMs = milliseconds;
+}
+
+CurlOptions HttpClient::curlOptions() const
+{
+    CurlOptions options = CurlOptions::withTimeouts(m_connectTimeoutMs, m_stallTimeoutMs, m_totalTimeoutMs);
+    options.userAgent = m_userAgent;
+    options.followRedirects = m_followRedirects;
+    options.protocols = m_protocols;
+    return options;
 }
 
 void HttpClient::setProgressHook(ProgressHook hook)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/CurlOptions.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -32,9 +34,12 @@ public:
     // repaint itself; it must not start another request on this client.
     using ProgressHook = std::function<void(qint64 received, qint64 expected)>;
 
-    static constexpr int DefaultConnectTimeoutMs = 15000;
-    static constexpr int DefaultStallTimeoutMs = 60000;
-    static constexpr long MaxRedirects = 15;
+    static constexpr int DefaultConnectTimeoutMs = CurlOptions::DefaultConnectTimeoutMs;
+    static constexpr int DefaultStallTimeoutMs = CurlOptions::DefaultStallTimeoutMs;
+    static constexpr long MaxRedirects = CurlOptions::MaxRedirects;
+    // Far above the largest real page: a server that sends without end cannot fill the
+    // memory. Beyond it the request fails like a broken connection.
+    static constexpr qint64 MaxReplyBytes = qint64(64) * 1024 * 1024;
 
     explicit HttpClient(Kind kind);
     // Sets up the transport library once per process; every user of it calls this first.
@@ -55,10 +60,13 @@ public:
 
     void setConnectTimeout(int milliseconds);
     int connectTimeout() const { return m_connectTimeoutMs; }
-    // A request that receives and sends nothing for this long fails. Resolution is one
-    // second.
+    // A request that moves less than CurlOptions::StallBytesPerSecond for this long fails.
+    // Resolution is one second.
     void setStallTimeout(int milliseconds);
     int stallTimeout() const { return m_stallTimeoutMs; }
+    // No request takes longer than this.
+    void setTotalTimeout(int milliseconds);
+    int totalTimeout() const { return m_totalTimeoutMs; }
     void setProgressHook(ProgressHook hook);
     // The schemes requests and redirects may use, as libcurl names them; "http,https"
     // unless changed (the CSV import also fetches pictures by "ftp").
@@ -75,6 +83,8 @@ public:
 private:
     class Transfer;
 
+    CurlOptions curlOptions() const;
+
     CURLSH *m_share = nullptr;
     QByteArray m_userAgent;
     QByteArray m_accept;
@@ -82,6 +92,7 @@ private:
     bool m_followRedirects = false;
     int m_connectTimeoutMs = DefaultConnectTimeoutMs;
     int m_stallTimeoutMs = DefaultStallTimeoutMs;
+    int m_totalTimeoutMs = CurlOptions::DefaultTotalTimeoutMs;
     ProgressHook m_progressHook;
     QByteArray m_protocols = "http,https";
 };

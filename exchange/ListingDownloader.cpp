@@ -8,6 +8,7 @@
 #include "exchange/ExchangeProgress.h"
 #include "exchange/HttpClient.h"
 #include "exchange/HttpError.h"
+#include "exchange/JpegSignature.h"
 #include "store/InsertRecords.h"
 #include "exchange/XmlRecordParser.h"
 #include "exchange/PictureDownloadPool.h"
@@ -20,11 +21,19 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
 
 const QString ReloadSince = QStringLiteral("01.01.1990");
+
+// A file that does not begin like a JPEG (an error text stored by an earlier version) is
+// fetched again.
+bool holdsPicture(const PictureFolder &folder, const QString &name)
+{
+    return folder.contains(name) && fileStartsLikeJpeg(folder.filePath(name));
+}
 
 } // namespace
 
@@ -112,7 +121,13 @@ bool ListingDownloader::fetchList(const Settings &settings, int list, const QStr
             next = prefetch(requestUrl(settings, list, page + 1, lastUpdate));
         Page received{list, {}};
         // Until a page announces another count, each reply is asked for it.
-        readPage(reply, &received.records, pageCount == 1 ? &pageCount : nullptr);
+        const bool readable = readPage(reply, &received.records, pageCount == 1 ? &pageCount : nullptr);
+        pageCount = boundedPageCount(pageCount);
+        // A page without listings is past the end, whatever count the server announced.
+        if (readable && received.records.isEmpty() && pageCount != 1) {
+            discard(next);
+            return true;
+        }
         if (!next.valid() && page < pageCount)
             next = prefetch(requestUrl(settings, list, page + 1, lastUpdate));
         if (!received.records.isEmpty())
@@ -131,6 +146,7 @@ std::future<QByteArray> ListingDownloader::prefetch(const QString &url)
         m_prefetchClient->setFollowRedirects(true);
         m_prefetchClient->setConnectTimeout(m_client.connectTimeout());
         m_prefetchClient->setStallTimeout(m_client.stallTimeout());
+        m_prefetchClient->setTotalTimeout(m_client.totalTimeout());
     }
     HttpClient *client = m_prefetchClient.get();
     return std::async(std::launch::async, [client, url] { return client->get(url); });
@@ -148,7 +164,19 @@ bool ListingDownloader::awaitPage(std::future<QByteArray> &next, QByteArray *rep
     }
 }
 
-void ListingDownloader::readPage(const QByteArray &reply, array_Datenfelder *records, int *pageCount) const
+void ListingDownloader::discard(std::future<QByteArray> &next)
+{
+    QByteArray unused;
+    if (next.valid())
+        awaitPage(next, &unused);
+}
+
+int ListingDownloader::boundedPageCount(int announced) const
+{
+    return std::min(announced, m_maxPagesPerList - 1);
+}
+
+bool ListingDownloader::readPage(const QByteArray &reply, array_Datenfelder *records, int *pageCount) const
 {
     const QString pagesRecord = QStringLiteral("pages");
     const QString listingRecord = QStringLiteral("auktionen");
@@ -160,19 +188,20 @@ void ListingDownloader::readPage(const QByteArray &reply, array_Datenfelder *rec
         // Reported once for each kind of record looked for.
         for (qsizetype i = 0; i < kinds.size(); ++i)
             reportError(parser.errorMessage());
-        return;
+        return false;
     }
     *records = parser.records(listingRecord);
     if (!pageCount)
-        return;
+        return true;
     const array_Datenfelder pages = parser.records(pagesRecord);
     if (pages.isEmpty())
-        return;
+        return true;
     bool ok = false;
     const int highest = pages.first().value(0).trimmed().toInt(&ok);
     if (!ok)
         throw AppError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(pages.first().value(0)));
     *pageCount = highest;
+    return true;
 }
 
 bool ListingDownloader::storePage(const Page &page, bool replaceCopies)
@@ -206,6 +235,7 @@ void ListingDownloader::queueMissingPictures()
     const PictureFolder folder(m_session.ProgramDir);
     const QList<QStringList> names = Listings(m_db, m_session).pictureNamesOfListingsWithPictures();
     m_progress.setProgress2Maximum(static_cast<int>(names.size()));
+    m_pictures.removeStalePartFiles(folder.folderPath());
     for (const QStringList &row : names) {
         m_progress.setStatus(QStringLiteral("Lade fehlende Bilder (dies dauert evtl. viel Zeit!)..."));
         m_progress.advanceProgress2();
@@ -216,7 +246,7 @@ void ListingDownloader::queueMissingPictures()
                 continue;
             // A name that could reach outside the picture folder is never fetched.
             const auto localName = PictureNames::downloadedPictureName(serverName, m_session.house.typ);
-            if (!localName || folder.contains(*localName))
+            if (!localName || holdsPicture(folder, *localName))
                 continue;
             m_pictures.enqueue(pictureUrl(serverName), folder.filePath(*localName));
         }

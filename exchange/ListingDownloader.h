@@ -29,6 +29,9 @@ public:
     };
 
     static constexpr int ListCount = 3; // running, sold, unsold
+    // No real seller has this many pages in one list; a server announcing more is not
+    // asked for them.
+    static constexpr int DefaultMaxPagesPerList = 1000;
 
     ListingDownloader(HttpClient &client, Database &db, const AccountSession &session, ExchangeProgress &progress,
                       PictureDownloadPool &pictures);
@@ -39,6 +42,7 @@ public:
     void LoadListings(const Settings &settings);
     // True once the step has run or a request failed: the exchange window closes after the run.
     bool closeWindowAfterRun() const { return m_closeWindow; }
+    void setMaxPagesPerList(int pages) { m_maxPagesPerList = pages; }
 
     QString requestUrl(const Settings &settings, int list, int page, const QString &lastUpdate) const;
 
@@ -56,8 +60,11 @@ private:
     std::future<QByteArray> prefetch(const QString &url);
     // Waits for a fetched page, keeping the window painted; false when it failed.
     bool awaitPage(std::future<QByteArray> &next, QByteArray *reply);
+    // Waits for a page that is no longer wanted.
+    void discard(std::future<QByteArray> &next);
     // The listings of a reply, and, when asked, the highest page number it announces.
-    void readPage(const QByteArray &reply, array_Datenfelder *records, int *pageCount) const;
+    // False when the reply could not be read.
+    bool readPage(const QByteArray &reply, array_Datenfelder *records, int *pageCount) const;
     // Stores one page in a transaction of its own; false when it could not be stored.
     bool storePage(const Page &page, bool replaceCopies);
     void replaceDownloadedLists(const QList<Page> &pages);
@@ -65,6 +72,8 @@ private:
     void queueMissingPictures();
     QString pictureUrl(const QString &serverName) const;
     void reportError(const QString &text) const;
+    // The highest page number to fetch for what a page announced.
+    int boundedPageCount(int announced) const;
 
     HttpClient &m_client;
     Database &m_db;
@@ -73,5 +82,6 @@ private:
     PictureDownloadPool &m_pictures;
     bool m_closeWindow = false;
     bool m_storedRows = false;
+    int m_maxPagesPerList = DefaultMaxPagesPerList;
     std::unique_ptr<HttpClient> m_prefetchClient;
 };

@@ -1,7 +1,10 @@
 #include "exchange/PictureDownloadPool.h"
 
 #include "exchange/HttpClient.h"
+#include "exchange/JpegSignature.h"
+#include "exchange/WireUrl.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <chrono>
@@ -13,10 +16,7 @@
 namespace {
 PictureDownloadPool *sharedPool = nullptr;
 
-size_t writeToFile(char *data, size_t size, size_t count, void *file)
-{
-    return std::fwrite(data, size, count, static_cast<std::FILE *>(file));
-}
+const QString PartSuffix = QStringLiteral(".part");
 } // namespace
 
 // The transfers running at one moment on the worker thread.
@@ -27,6 +27,9 @@ public:
         CURL *easy = nullptr;
         std::FILE *file = nullptr;
         QString partPath;
+        qint64 written = 0;
+        QByteArray head;
+        bool refused = false;
     };
 
     Transfers() : m_multi(curl_multi_init()) {}
@@ -39,9 +42,12 @@ public:
     int count() const { return static_cast<int>(m_running.size()); }
 
     // False when the temporary file cannot be created.
-    bool start(const Job &job, int connectMs, int stallMs)
+    bool start(const Job &job, const CurlOptions &options)
     {
-        Running transfer{job, curl_easy_init(), nullptr, job.target + QStringLiteral(".part")};
+        Running transfer;
+        transfer.job = job;
+        transfer.easy = curl_easy_init();
+        transfer.partPath = job.target + PartSuffix;
         transfer.file = std::fopen(QFile::encodeName(transfer.partPath).constData(), "wb");
         if (!transfer.file || !transfer.easy) {
             if (transfer.file)
@@ -49,20 +55,16 @@ public:
             curl_easy_cleanup(transfer.easy);
             return false;
         }
-        const QByteArray url = job.url.toUtf8();
-        curl_easy_setopt(transfer.easy, CURLOPT_URL, url.constData());
-        curl_easy_setopt(transfer.easy, CURLOPT_WRITEFUNCTION, writeToFile);
-        curl_easy_setopt(transfer.easy, CURLOPT_WRITEDATA, transfer.file);
-        curl_easy_setopt(transfer.easy, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(transfer.easy, CURLOPT_FOLLOWLOCATION, 1L);
-        curl_easy_setopt(transfer.easy, CURLOPT_MAXREDIRS, 15L);
-        curl_easy_setopt(transfer.easy, CURLOPT_FAILONERROR, 1L);
-        curl_easy_setopt(transfer.easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(connectMs));
-        curl_easy_setopt(transfer.easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(transfer.easy, CURLOPT_LOW_SPEED_TIME, std::max(1L, static_cast<long>(stallMs / 1000)));
-        curl_easy_setopt(transfer.easy, CURLOPT_USERAGENT, "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1)");
         m_running.push_back(transfer);
-        curl_multi_add_handle(m_multi, transfer.easy);
+        Running &running = m_running.back();
+        const QByteArray url = wireUrl(job.url);
+        curl_easy_setopt(running.easy, CURLOPT_URL, url.constData());
+        options.applyTo(running.easy);
+        curl_easy_setopt(running.easy, CURLOPT_WRITEFUNCTION, &Transfers::write);
+        curl_easy_setopt(running.easy, CURLOPT_WRITEDATA, &running);
+        curl_easy_setopt(running.easy, CURLOPT_FAILONERROR, 1L);
+        curl_easy_setopt(running.easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(MaxPictureBytes));
+        curl_multi_add_handle(m_multi, running.easy);
         return true;
     }
 
@@ -99,11 +101,29 @@ public:
     }
 
 private:
+    // Ends the transfer (by returning less than given) once it grows beyond a picture or
+    // does not begin like one.
+    static size_t write(char *data, size_t size, size_t count, void *context)
+    {
+        auto *transfer = static_cast<Running *>(context);
+        const size_t length = size * count;
+        transfer->written += static_cast<qint64>(length);
+        if (transfer->head.size() < 3)
+            transfer->head.append(data, static_cast<qsizetype>(std::min<size_t>(length, 3)));
+        const bool plausible = transfer->written <= MaxPictureBytes
+            && (transfer->head.size() < 3 || startsLikeJpeg(transfer->head));
+        if (!plausible) {
+            transfer->refused = true;
+            return 0;
+        }
+        return std::fwrite(data, 1, length, transfer->file);
+    }
+
     bool complete(Running &transfer, bool ok)
     {
         curl_multi_remove_handle(m_multi, transfer.easy);
         curl_easy_cleanup(transfer.easy);
-        ok = std::fclose(transfer.file) == 0 && ok;
+        ok = std::fclose(transfer.file) == 0 && ok && !transfer.refused && startsLikeJpeg(transfer.head);
         // rename() replaces an existing picture of that name in one step.
         if (ok && std::rename(QFile::encodeName(transfer.partPath).constData(),
                               QFile::encodeName(transfer.job.target).constData()) == 0)
@@ -153,6 +173,18 @@ void PictureDownloadPool::setTimeouts(int connectMs, int stallMs)
     m_stallTimeoutMs = stallMs;
 }
 
+void PictureDownloadPool::setTotalTimeout(int milliseconds)
+{
+    m_totalTimeoutMs = milliseconds;
+}
+
+CurlOptions PictureDownloadPool::curlOptions() const
+{
+    CurlOptions options = CurlOptions::withTimeouts(m_connectTimeoutMs, m_stallTimeoutMs, m_totalTimeoutMs);
+    options.followRedirects = true;
+    return options;
+}
+
 void PictureDownloadPool::enqueue(const QString &url, const QString &targetPath)
 {
     {
@@ -190,6 +222,20 @@ int PictureDownloadPool::pending() const
     return static_cast<int>(m_queue.size()) + m_running;
 }
 
+void PictureDownloadPool::removeStalePartFiles(const QString &folder) const
+{
+    const QDir dir(folder);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    QSet<QString> inUse;
+    for (const QString &target : m_known)
+        inUse.insert(QDir::cleanPath(target + PartSuffix));
+    for (const QString &name : dir.entryList({QLatin1Char('*') + PartSuffix}, QDir::Files | QDir::Hidden)) {
+        const QString partPath = QDir::cleanPath(dir.filePath(name));
+        if (!inUse.contains(partPath))
+            QFile::remove(partPath);
+    }
+}
+
 bool PictureDownloadPool::takeJobs(Transfers &transfers)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -202,7 +248,7 @@ bool PictureDownloadPool::takeJobs(Transfers &transfers)
         m_queue.pop_front();
         ++m_running;
         lock.unlock();
-        const bool started = transfers.start(job, m_connectTimeoutMs, m_stallTimeoutMs);
+        const bool started = transfers.start(job, curlOptions());
         lock.lock();
         if (!started) {
             lock.unlock();

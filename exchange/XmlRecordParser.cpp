@@ -1,5 +1,6 @@
 #include "exchange/XmlRecordParser.h"
 
+#include "exchange/MarkupLimits.h"
 #include "store/Cp1252.h"
 
 #include <QXmlStreamReader>
@@ -56,7 +57,11 @@ private:
         QStringList row(fieldNames.size() + 1);
         QList<bool> seen(fieldNames.size(), false);
         qsizetype expected = 0;
-        while (m_xml.readNextStartElement()) {
+        for (int children = 1; m_xml.readNextStartElement(); ++children) {
+            if (children > MaxFieldsPerRecord) {
+                m_xml.raiseError(QStringLiteral("Ein Datensatz hat mehr als %1 Felder").arg(MaxFieldsPerRecord));
+                return row;
+            }
             // Servers send the fields in their usual order: try the next one first.
             const qsizetype field = expected < fieldNames.size() && m_xml.name() == fieldNames.at(expected)
                 ? expected
@@ -67,9 +72,33 @@ private:
                 continue;
             }
             seen[field] = true;
-            row[field] = m_xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            row[field] = readFieldText();
         }
         return row;
+    }
+
+    // The text of the field and of everything nested in it. Read in a loop, not by
+    // descending into each child, so that no depth of nesting can exhaust the stack.
+    QString readFieldText()
+    {
+        QString text;
+        for (qsizetype depth = 1; depth > 0 && !m_xml.atEnd();) {
+            switch (m_xml.readNext()) {
+            case QXmlStreamReader::StartElement:
+                ++depth;
+                break;
+            case QXmlStreamReader::EndElement:
+                --depth;
+                break;
+            case QXmlStreamReader::Characters:
+            case QXmlStreamReader::EntityReference:
+                text += m_xml.text();
+                break;
+            default:
+                break;
+            }
+        }
+        return text;
     }
 
     QXmlStreamReader m_xml;
@@ -80,6 +109,15 @@ private:
 
 XmlRecordParser::XmlRecordParser(const QByteArray &reply, const QList<RecordKind> &kinds)
 {
+    const qsizetype crowded = MarkupLimits::firstCrowdedTag(reply);
+    if (crowded >= 0) {
+        m_failed = true;
+        m_errorCode = static_cast<int>(QXmlStreamReader::CustomError);
+        m_errorReason = QStringLiteral("Ein Element hat mehr als %1 Attribute (Zeile %2)")
+                            .arg(MarkupLimits::MaxAttributesPerElement)
+                            .arg(reply.left(crowded).count('\n') + 1);
+        return;
+    }
     Reader reader(reply, kinds, m_records);
     reader.readDocument();
     QXmlStreamReader &xml = reader.xml();

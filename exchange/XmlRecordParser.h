@@ -17,6 +17,10 @@ public:
         QStringList fieldNames;
     };
 
+    // A record with more child elements than this is refused: no server sends such a
+    // record, and reading it could only cost time.
+    static constexpr int MaxFieldsPerRecord = 10000;
+
     XmlRecordParser(const QByteArray &reply, const QList<RecordKind> &kinds);
 
     bool failed() const { return m_failed; }

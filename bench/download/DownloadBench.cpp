@@ -4,10 +4,10 @@
 
 #include "core/LoginContext.h"
 #include "core/ProcessLocale.h"
-#include "bench/support/QuietProgress.h"
 #include "exchange/HttpClient.h"
 #include "exchange/ListingDownloader.h"
 #include "exchange/PictureDownloadPool.h"
+#include "exchange/QuietProgress.h"
 #include "store/Database.h"
 #include "store/PictureFolder.h"
 #include "store/Statement.h"

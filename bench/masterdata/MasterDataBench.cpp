@@ -17,7 +17,7 @@
 #include <QVariant>
 
 #include "bench/support/FastestTimeReporter.h"
-#include "bench/support/QuietProgress.h"
+#include "exchange/QuietProgress.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

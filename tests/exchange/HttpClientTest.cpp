@@ -2,6 +2,7 @@
 #include "exchange/HttpError.h"
 #include "tests/support/DroppingPostServer.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/RawReplyServer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -289,5 +290,47 @@ TEST(HttpClient, TransportFailuresReadInGerman)
         HttpClient client(HttpClient::Kind::ExchangeWindow);
         client.setStallTimeout(1000);
         EXPECT_EQ(errorOf([&] { client.get(failure.url); }), failure.text);
+    }
+}
+
+TEST(HttpClient, AnEndlessReplyEndsAtTheLimitWithTheConnectionMessage)
+{
+    RawReplyServer server(RawReplyServer::endless("text/xml", "<daten>", QByteArray("<a>x</a>").repeated(8192)));
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    const QString error = errorOf([&] { client.get(server.url(QStringLiteral("/api/XMLAuctions.php"))); });
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Die Verbindung zum Server wurde unterbrochen"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("64 MB"))) << error.toStdString();
+    EXPECT_LT(server.bytesSent(), HttpClient::MaxReplyBytes + 32 * 1024 * 1024) << "the client stopped reading";
+}
+
+TEST(HttpClient, AReplyJustBelowTheLimitArrivesWhole)
+{
+    LocalHttpServer server;
+    const QByteArray body(HttpClient::MaxReplyBytes, 'z');
+    server.reply("/gross", body);
+    HttpClient client(HttpClient::Kind::ExchangeWindow);
+    EXPECT_EQ(client.get(server.url(QStringLiteral("/gross"))).size(), body.size());
+}
+
+TEST(HttpClient, TricklingAndEndlessServersEndInATimeOut)
+{
+    struct Case {
+        const char *what;
+        int intervalMs;
+        QByteArray chunk;
+    };
+    // Two bytes a second is a stall; four kilobytes every 100 ms is not, but the overall
+    // limit ends it.
+    for (const Case &c : {Case{"trickle", 500, "xx"}, Case{"steady", 100, QByteArray(4096, 'x')}}) {
+        RawReplyServer server(
+            RawReplyServer::trickle(RawReplyServer::head("text/xml", 100000000), "<daten>", c.chunk, c.intervalMs));
+        HttpClient client(HttpClient::Kind::ExchangeWindow);
+        client.setStallTimeout(1000);
+        client.setTotalTimeout(2500);
+        QElapsedTimer clock;
+        clock.start();
+        const QString error = errorOf([&] { client.get(server.url(QStringLiteral("/api/XMLAuctions.php"))); });
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Zeitüberschreitung"))) << c.what << ": " << error.toStdString();
+        EXPECT_LT(clock.elapsed(), 10000) << c.what;
     }
 }

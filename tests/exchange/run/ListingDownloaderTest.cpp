@@ -12,6 +12,7 @@
 #include "tests/support/ServerFixture.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -46,6 +47,25 @@ struct Download {
     PictureDownloadPool pictures;
     bool closes = false;
 };
+
+QByteArray listingRecord(int id, const QByteArray &title = "Artikel", const QByteArray &pic1 = "0")
+{
+    return "<auktionen><id>" + QByteArray::number(id) + "</id><titel>" + title + "</titel><pic1>" + pic1
+        + "</pic1><ende>2030-01-05 14:03:07</ende></auktionen>";
+}
+
+QByteArray page(const QByteArray &max, const QByteArray &records)
+{
+    return "<auktionsdaten><pages><max>" + max + "</max></pages>" + records + "</auktionsdaten>";
+}
+
+int requestsForList(const LocalHttpServer &server, const QByteArray &list)
+{
+    int count = 0;
+    for (const LocalHttpServer::Request &request : server.requests())
+        count += request.path == "/api/XMLAuctions.php" && request.queryValue("ShowAuktions") == list ? 1 : 0;
+    return count;
+}
 
 } // namespace
 
@@ -208,8 +228,8 @@ TEST(ListingDownloader, PictureNamesFollowTheHouseTypeAndNeverLeaveThePictureFol
                           "<pic3>ab12cd/../../drei.jpg</pic3></auktionen>"
                           "<auktionen><id>2</id><titel>b</titel><pic1>0</pic1><pic2>ab12cd/zwei.jpg</pic2></auktionen>"
                           "</daten>"));
-    fake.reply("/ab12cd/eins.jpg", QByteArray("JPEGDATA"));
-    fake.reply("/ab12cd/zwei.jpg", QByteArray("JPEGDATA"));
+    fake.reply("/ab12cd/eins.jpg", QByteArray("\xFF\xD8\xFF JPEGDATA"));
+    fake.reply("/ab12cd/zwei.jpg", QByteArray("\xFF\xD8\xFF JPEGDATA"));
     loginContext().url = fake.baseUrl();
     ScriptedPrompter prompts;
     Download download(fixture);
@@ -223,4 +243,116 @@ TEST(ListingDownloader, PictureNamesFollowTheHouseTypeAndNeverLeaveThePictureFol
         pictureRequests += request.path.endsWith(".jpg") ? 1 : 0;
     EXPECT_EQ(pictureRequests, 1);
     EXPECT_TRUE(QDir(PictureFolder().folderPath()).entryList({QStringLiteral("*.part")}).isEmpty());
+}
+
+TEST(ListingDownloader, AnAnnouncedEndlessListStopsAtTheFirstPageWithoutListings)
+{
+    ServerFixture fixture;
+    ScriptedPrompter prompts;
+    LocalHttpServer fake;
+    fake.on("/api/XMLAuctions.php", [](const LocalHttpServer::Request &request) {
+        LocalHttpServer::Reply reply;
+        const bool first = request.queryValue("no") == "0" && request.queryValue("ShowAuktions") == "0";
+        reply.body = page("2147483647", first ? listingRecord(1) + listingRecord(2) : QByteArray());
+        return reply;
+    });
+    loginContext().url = fake.baseUrl();
+    Download download(fixture);
+    download.run();
+    EXPECT_EQ(fixture.countListings(0), 2);
+    // Page 1 is empty; page 2 may already have been on its way.
+    EXPECT_LE(requestsForList(fake, "0"), 3);
+    EXPECT_EQ(requestsForList(fake, "1"), 1);
+    EXPECT_EQ(requestsForList(fake, "2"), 1);
+    EXPECT_NE(download.lastUpdate(), QStringLiteral("01.01.1991"));
+}
+
+TEST(ListingDownloader, NoListIsFetchedBeyondThePageLimit)
+{
+    ServerFixture fixture;
+    ScriptedPrompter prompts;
+    LocalHttpServer fake;
+    // Every page brings a new listing and announces more pages than anyone has.
+    fake.on("/api/XMLAuctions.php", [](const LocalHttpServer::Request &request) {
+        LocalHttpServer::Reply reply;
+        const bool running = request.queryValue("ShowAuktions") == "0";
+        reply.body = page(running ? "2147483647" : "0",
+                          running ? listingRecord(request.queryValue("no").toInt() + 1) : QByteArray());
+        return reply;
+    });
+    loginContext().url = fake.baseUrl();
+    Download download(fixture);
+    const AccountSession session = loginContext().session();
+    ListingDownloader downloader(download.client, download.db, session, download.progress, download.pictures);
+    downloader.setMaxPagesPerList(7);
+    downloader.LoadListings({fixture.user(), fixture.password(), 60, false});
+    EXPECT_EQ(requestsForList(fake, "0"), 7);
+    EXPECT_EQ(fixture.countListings(0), 7);
+    EXPECT_TRUE(downloader.closeWindowAfterRun());
+}
+
+TEST(ListingDownloader, HostilePagesNeitherCrashNorHangTheDownload)
+{
+    ServerFixture fixture;
+    LocalHttpServer fake;
+    QByteArray crowded = "<auktionen";
+    for (int i = 0; i < 200000; ++i)
+        crowded += " a" + QByteArray::number(i) + "=\"1\"";
+    crowded += "><id>3</id></auktionen>";
+    const QByteArray deep = QByteArray("<b>").repeated(60000) + "tief" + QByteArray("</b>").repeated(60000);
+    fake.on("/api/XMLAuctions.php", [&](const LocalHttpServer::Request &request) {
+        LocalHttpServer::Reply reply;
+        const QByteArray number = request.queryValue("no");
+        if (request.queryValue("ShowAuktions") != "0")
+            reply.body = page("0", {});
+        else if (number == "0")
+            reply.body = page("2", listingRecord(1, "Lampe " + deep));
+        else if (number == "1")
+            reply.body = page("2", crowded);
+        else
+            reply.body = page("2", listingRecord(2));
+        return reply;
+    });
+    loginContext().url = fake.baseUrl();
+    ScriptedPrompter prompts;
+    prompts.expectMessage(QStringLiteral("XML-Error bei der Datenübername!*"));
+    QElapsedTimer clock;
+    clock.start();
+    Download download(fixture);
+    download.run();
+    EXPECT_LT(clock.elapsed(), 20000);
+    EXPECT_EQ(fixture.countListings(0), 2) << "the pages around the refused one are stored";
+    EXPECT_EQ(Statement::scalar(download.db, QStringLiteral("SELECT titel FROM auktionen WHERE artID=1")).toString(),
+              QStringLiteral("Lampe tief"));
+    prompts.verify();
+    ASSERT_EQ(prompts.prompts().size(), 1);
+    EXPECT_TRUE(prompts.prompts().first().text.contains(QStringLiteral("mehr als 256 Attribute")));
+}
+
+TEST(ListingDownloader, LeftoversOfAnEarlierRunDoNotCountAsPictures)
+{
+    ServerFixture fixture;
+    ScriptedPrompter prompts;
+    LocalHttpServer fake;
+    const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xE0", 4) + QByteArray(500, 'j');
+    fake.reply("/api/XMLAuctions.php", page("0", listingRecord(1, "Mit Bild", "fehler.jpg")));
+    fake.reply("/api/filedownload.php", jpeg);
+    loginContext().url = fake.baseUrl();
+    PictureFolder folder;
+    folder.ensureExists();
+    const auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    // An error text an earlier version stored as the picture, and the half of a picture
+    // whose download was killed.
+    write(QStringLiteral("fehler.jpg"), "ERROR");
+    write(QStringLiteral("anderes.jpg.part"), jpeg.left(100));
+    Download download(fixture);
+    download.run();
+    QFile stored(folder.filePath(QStringLiteral("fehler.jpg")));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), jpeg);
+    EXPECT_TRUE(QDir(folder.folderPath()).entryList({QStringLiteral("*.part")}).isEmpty());
 }

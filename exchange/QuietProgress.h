@@ -2,7 +2,7 @@
 
 #include "exchange/ExchangeProgress.h"
 
-// A transfer run's progress that shows nothing: benchmarks measure the work alone.
+// Progress of a run that nobody watches: everything is dropped.
 class QuietProgress : public ExchangeProgress {
 public:
     void setStatus(const QString &) override {}
