@@ -649,6 +649,8 @@ void TForm8::FormCreate()
         prompter().showMessage(QStringLiteral("Fehler bei der Datenübernahme!\n") + currentErrorText());
         prompter().showMessage(QStringLiteral("Die Auktionsdaten wurden icht komplett geladen!"));
     }
+    Edit5->setText(m_draft.postcode);
+    Edit6->setText(m_draft.town);
     applyShape();
     applyTypeLayout(m_draft.auctionType);
     setShown({Label5, Edit2}, false);

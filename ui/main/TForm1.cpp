@@ -9,6 +9,7 @@
 #include "exchange/window/TForm5.h"
 #include "store/OptionFile.h"
 #include "ui/dialogs/TForm11.h"
+#include "ui/editor/TForm8.h"
 #include "ui/main/CounterTexts.h"
 #include "ui/main/DataAge.h"
 #include "ui/main/ListPanel.h"
@@ -165,7 +166,7 @@ void TForm1::buildToolBar()
     ToolButton7->setMenu(TransferMenu);
     ToolButton7->setPopupMode(QToolButton::MenuButtonPopup);
 
-    connect(ToolButton1, &QToolButton::clicked, this, [this] { guarded(&TForm1::newListingPending); });
+    connect(ToolButton1, &QToolButton::clicked, this, [this] { guarded(&TForm1::ToolButton1Click); });
     connect(ToolButton3, &QToolButton::clicked, this, [this] { guarded(&TForm1::editListingPending); });
     connect(ToolButton9, &QToolButton::clicked, this, [this] { guarded(&TForm1::copyListingPending); });
     connect(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
@@ -489,7 +490,7 @@ void TForm1::ItemClick(int n)
         setToolButtonShown(ToolButton3, choice.editShown);
         m_paging.setShownListKind(choice.listKind);
     } else if (n == CounterTexts::NewListingItem) {
-        newListingPending();
+        ToolButton1Click();
     } else if (n == CounterTexts::CsvImportItem) {
         csvImportPending();
     }
@@ -579,7 +580,15 @@ void TForm1::Uebertragung(const TransferFlags &flags)
     LoadLists(true);
 }
 
-void TForm1::newListingPending() {}
+void TForm1::ToolButton1Click()
+{
+    LoginContext &context = loginContext();
+    TForm8 editor(context.session(), this);
+    editor.NewListing = true;
+    editor.exec();
+    if (context.LastSavedListKind >= 0)
+        RefreshListingRow(0, context.LastSavedListKind, true);
+}
 void TForm1::editListingPending() {}
 void TForm1::copyListingPending() {}
 void TForm1::auctionCheckPending() {}

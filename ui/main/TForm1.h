@@ -134,8 +134,9 @@ private:
 
     void Uebertragung(const TransferFlags &flags);
     void Einstellungen1Click();
+    // "Neuer Artikel": the listing editor for a new listing.
+    void ToolButton1Click();
     // Commands whose windows are still to come: they do nothing yet.
-    void newListingPending();
     void editListingPending();
     void copyListingPending();
     void auctionCheckPending();
