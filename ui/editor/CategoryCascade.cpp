@@ -52,7 +52,9 @@ void CategoryCascade::pick(int level, int index)
     current.picked = index;
     clearBelow(level);
     if (level == Levels - 1) {
+        // The sixth level takes its entry as the category; its path is shown like any other.
         m_chosenId = current.entries[static_cast<size_t>(index)].id;
+        m_pathText = BuildCategoryPath(m_chosenId).text;
         return;
     }
     setCategories(current.entries[static_cast<size_t>(index)].id, level + 1);
