@@ -33,6 +33,7 @@ namespace {
 const QString InUseStyle = QStringLiteral("QComboBox { background: white; }");
 const QString UnusedStyle = QStringLiteral("QComboBox { background: silver; }");
 const QString ChoosePrompt = QStringLiteral("Bitte wählen");
+const QString EmptyPictureText = QStringLiteral("Hier klicken\noder JPEG-Datei\nhierher ziehen");
 const QString PictureFilter = QStringLiteral("JPEG-Grafikdatei (*.jpg *.jpeg)");
 
 template <typename T>
@@ -400,6 +401,7 @@ QWidget *TForm8::buildPresentationPage()
                                    "JPEG-Datei darauf. Der Preis jedes Bildes steht unten rechts."),
                     "Label14");
     Label14->setWordWrap(true);
+    Label14->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Shape1 = shape("Shape1", Label14);
     grid->addLayout(pictures, 0, 0);
     grid->addWidget(Shape1, 0, 1);
@@ -435,6 +437,7 @@ QWidget *TForm8::buildPictureBox(int slot)
     image->setAlignment(Qt::AlignCenter);
     image->setFrameShape(QFrame::Box);
     image->setCursor(Qt::PointingHandCursor);
+    image->setText(EmptyPictureText);
     image->setToolTip(QStringLiteral("Klicken, um ein Bild zu wählen"));
     image->installEventFilter(this);
     auto *remove = new QPushButton(QStringLiteral("entfernen"));
@@ -486,11 +489,16 @@ QWidget *TForm8::buildShippingCosts()
     auto *grid = new QGridLayout(versandkosten);
     ComboBox12 = dropDown("ComboBox12", true);
     ComboBox12->setMinimumContentsLength(26);
+    ComboBox12->addItems(ShippingRules::designMethods());
+    ComboBox12->setCurrentIndex(-1);
+    ComboBox12->setEditText(QStringLiteral("-- Bitte wählen"));
     Edit7 = lineEdit("Edit7", QStringLiteral("0"));
     Label17 = buddyLabel(QStringLiteral("Verpackung && Versand"), ComboBox12, "Label17");
     Label19 = label(QStringLiteral("€"), "Label19");
     versicherung = dropDown("versicherung");
     versicherung->setMinimumContentsLength(26);
+    versicherung->addItems(ShippingRules::designInsurances());
+    versicherung->setCurrentIndex(-1);
     Edit8 = lineEdit("Edit8", QStringLiteral("0"));
     Label18 = buddyLabel(QStringLiteral("Versandversicherung pro Artikel"), versicherung, "Label18");
     Label20 = label(QStringLiteral("€"), "Label20");
@@ -537,21 +545,39 @@ QWidget *TForm8::buildPaymentGroup()
     return GroupBox3;
 }
 
+QGroupBox *TForm8::summaryGroup(const QString &caption, std::initializer_list<std::pair<const char *, const char *>> rows)
+{
+    auto *group = new QGroupBox(caption);
+    auto *grid = new QGridLayout(group);
+    int row = 0;
+    for (const auto &[text, name] : rows) {
+        QLabel *value = label(QStringLiteral("—"), name);
+        value->setWordWrap(true);
+        if (text) {
+            grid->addWidget(buddyLabel(QString::fromUtf8(text), value), row, 0, Qt::AlignTop);
+            grid->addWidget(value, row++, 1);
+        } else {
+            grid->addWidget(value, row++, 0, 1, 2);
+        }
+        SummaryLabels << value;
+    }
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
 QWidget *TForm8::buildEndPage()
 {
     auto *page = named(new QWidget, "TabSheet5");
     auto *grid = new QGridLayout(page);
-    const char *summaryGroups[] = {"Auktionstitel", "Auktionsinformationen", "Zahlungsmethoden", "Versandhinweis",
-                                   "Extras"};
-    int row = 0;
-    for (const char *caption : summaryGroups) {
-        auto *group = new QGroupBox(QString::fromUtf8(caption));
-        auto *inner = new QVBoxLayout(group);
-        inner->addWidget(label(QStringLiteral("—")));
-        grid->addWidget(group, row++, 0);
-        if (row == 5)
-            ExtrasGroup = named(group, "ExtrasGroup");
-    }
+    grid->addWidget(summaryGroup(QStringLiteral("Auktionstitel"), {{nullptr, "Label22"}}), 0, 0);
+    QGroupBox *information = summaryGroup(QStringLiteral("Auktionsinformationen"),
+        {{"Startpreis:", "Label44"}, {"Sofortkaufpreis:", "Label45"}, {"Anzahl:", "Label46"}, {"Auktionsdauer:", "Label47"},
+         {"Artikelnummer:", "Label48"}, {"Standort", "Label29"}, {"Zustand der Ware", "Label32"}});
+    grid->addWidget(information, 1, 0, 2, 1);
+    grid->addWidget(summaryGroup(QStringLiteral("Zahlungsmethoden"), {{nullptr, "Label33"}}), 0, 1);
+    grid->addWidget(summaryGroup(QStringLiteral("Versandhinweis"), {{nullptr, "Label34"}}), 1, 1);
+    ExtrasGroup = named(summaryGroup(QStringLiteral("Extras"), {{nullptr, "Label35"}}), "ExtrasGroup");
+    grid->addWidget(ExtrasGroup, 2, 1);
     auto *pictures = named(new QGroupBox(QStringLiteral("Bilder")), "PicturesGroup");
     auto *thumbs = new QHBoxLayout(pictures);
     for (int slot = 1; slot <= PictureSlots::Count; ++slot) {
@@ -566,14 +592,24 @@ QWidget *TForm8::buildEndPage()
     Label36 = label(QStringLiteral("Keine Bilder vorhanden"), "Label36");
     thumbs->addWidget(Label36);
     thumbs->addStretch();
-    grid->addWidget(pictures, 0, 1, 2, 1);
-    for (const char *name : {"Label49", "Label50", "Label51"})
-        FeeLabels << label(QStringLiteral("+ 0 EUR"), name);
-    FeeLabels << redNote(QStringLiteral("Gesammtpreis: 0 EUR"), "Label52") << label(QStringLiteral("(Preisangaben ohne Gewähr)"));
+    grid->addWidget(pictures, 3, 0);
+    const char *feeNames[] = {"Label49", "Label50", "Label51"};
+    QLayout *feeHomes[] = {information->layout(), thumbs, ExtrasGroup->layout()};
+    for (int i = 0; i < 3; ++i) {
+        FeeLabels << label(QStringLiteral("+ 0 EUR"), feeNames[i]);
+        feeHomes[i]->addWidget(FeeLabels.last());
+    }
+    QLabel *total = redNote(QStringLiteral("Gesammtpreis: 0 EUR"), "Label52");
+    QFont emphasis = total->font();
+    emphasis.setBold(true);
+    emphasis.setUnderline(true);
+    total->setFont(emphasis);
+    FeeLabels << total << label(QStringLiteral("(Preisangaben ohne Gewähr)"));
     auto *fees = new QVBoxLayout;
-    for (QLabel *fee : FeeLabels)
-        fees->addWidget(fee);
-    grid->addLayout(fees, 2, 1, 2, 1);
+    fees->addWidget(FeeLabels[3]);
+    fees->addWidget(FeeLabels[4]);
+    fees->addStretch();
+    grid->addLayout(fees, 3, 1);
     ComboBox11 = dropDown("ComboBox11");
     ComboBox11->addItems({QStringLiteral("Übertragungsliste"), QStringLiteral("Stammartikel")});
     ComboBox11->setCurrentIndex(1);
@@ -584,13 +620,13 @@ QWidget *TForm8::buildEndPage()
     Button1->hide();
     save->addWidget(Button1);
     save->addStretch();
-    grid->addLayout(save, 5, 0, 1, 2);
+    grid->addLayout(save, 4, 0, 1, 2);
     grid->addWidget(redNote(QStringLiteral("Bitte beachten Sie, dass einige Optionen sowie die Auktions selbst mit Gebühren "
                                            "verbunden sein kann! Entnehmen Sie bitte die Gebühren aus der aktuellen "
                                            "Preisliste des Auktionshauses.")),
-                    6, 0, 1, 2);
-    grid->setRowStretch(7, 1);
-    grid->setColumnStretch(0, 2);
+                    5, 0, 1, 2);
+    grid->setRowStretch(6, 1);
+    grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     return page;
 }
@@ -934,6 +970,8 @@ void TForm8::showPicture(int slot)
         else
             target->setPixmap(picture.scaled(target->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
+    if (picture.isNull())
+        Images[i]->setText(EmptyPictureText);
     Label36->setVisible(m_editor->pictures().noPicturesNote());
 }
 

@@ -167,7 +167,9 @@ public:
     QGroupBox *ExtrasGroup = nullptr;
     std::array<QLabel *, PictureSlots::Count> Thumbnails{};
     QLabel *Label36 = nullptr;
+    // Label49 to Label52 and "(Preisangaben ohne Gewähr)".
     QList<QLabel *> FeeLabels;
+    QList<QLabel *> SummaryLabels;
     QComboBox *ComboBox11 = nullptr;
     QPushButton *Button1 = nullptr;
 
@@ -191,6 +193,7 @@ private:
     QWidget *buildShippingCosts();
     QWidget *buildPaymentGroup();
     QWidget *buildEndPage();
+    QGroupBox *summaryGroup(const QString &caption, std::initializer_list<std::pair<const char *, const char *>> rows);
     void connectHandlers();
 
     void applyShape();
