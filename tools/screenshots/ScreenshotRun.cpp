@@ -6,6 +6,7 @@
 #include "store/Database.h"
 #include "tests/support/SampleData.h"
 #include "tools/screenshots/AccountWindowShots.h"
+#include "tools/screenshots/DescriptionEditorShots.h"
 #include "tools/screenshots/ExchangeWindowShots.h"
 #include "ui/accounts/TForm2.h"
 #include "ui/main/ListKinds.h"
@@ -121,5 +122,8 @@ bool ScreenshotRun::saveAll()
     ok = saveMainWindow(*main) && ok;
     ok = AccountWindowShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); }) && ok;
     ok = ExchangeWindowShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); }) && ok;
+    ok = DescriptionEditorShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); },
+                                         loginContext().ProgramDir)
+        && ok;
     return ok;
 }
