@@ -6,6 +6,7 @@
 #include "ui/editor/description/DescriptionEditor.h"
 #include "ui/editor/description/DescriptionPage.h"
 #include "ui/editor/description/EditingView.h"
+#include "ui/editor/description/EditorCommand.h"
 #include "ui/widgets/WidgetPrompter.h"
 
 #include <QApplication>
@@ -85,6 +86,13 @@ TEST_F(DescriptionEditorFixture, ControlsKeepTheirFormNamesAndDesignTexts)
     EXPECT_TRUE(editor->BlockFormatCombo->isEditable());
     EXPECT_EQ(editor->WebBrowser2->toolTip(), QStringLiteral("Schreiben Sie hier Ihren Text. (KEIN QUELLCODE!!)"));
     EXPECT_EQ(editor->DescriptionState(), DescriptionEditor::MemoIsLive);
+    const auto colourOf = [&](const char *name) {
+        const int index = editor->TextColorCombo->findText(QString::fromUtf8(name));
+        return ColorToHtml(editor->TextColorCombo->itemData(index).toUInt());
+    };
+    EXPECT_EQ(colourOf("Rot"), QStringLiteral("#FF0000"));
+    EXPECT_EQ(colourOf("Blau"), QStringLiteral("#0000FF"));
+    EXPECT_EQ(colourOf("Weiß"), QStringLiteral("#FFFFFF"));
 }
 
 TEST_F(DescriptionEditorFixture, TextTravelsBetweenViewAndMemoUnchanged)

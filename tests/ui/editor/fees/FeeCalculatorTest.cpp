@@ -11,6 +11,18 @@ namespace {
 
 constexpr int House = 11;
 
+void insertBand(const QString &programDir, const char *min, const char *max, const char *fee, int aukid)
+{
+    Database db(programDir);
+    db.open();
+    Statement::run(db, QStringLiteral("INSERT INTO einstellgebuehr (id, min_val, max_val, fee, aukid) "
+                                      "VALUES (1, :min, :max, :fee, :aukid)"),
+                   {{QStringLiteral(":min"), QString::fromUtf8(min)},
+                    {QStringLiteral(":max"), QString::fromUtf8(max)},
+                    {QStringLiteral(":fee"), QString::fromUtf8(fee)},
+                    {QStringLiteral(":aukid"), aukid}});
+}
+
 // A program directory whose auction house has the price lists the test writes.
 class FeeTablesFixture : public ::testing::Test {
 protected:
@@ -18,14 +30,7 @@ protected:
 
     void addBand(const char *min, const char *max, const char *fee, int aukid = House)
     {
-        Database db;
-        db.open();
-        Statement::run(db, QStringLiteral("INSERT INTO einstellgebuehr (id, min_val, max_val, fee, aukid) "
-                                          "VALUES (1, :min, :max, :fee, :aukid)"),
-                       {{QStringLiteral(":min"), QString::fromUtf8(min)},
-                        {QStringLiteral(":max"), QString::fromUtf8(max)},
-                        {QStringLiteral(":fee"), QString::fromUtf8(fee)},
-                        {QStringLiteral(":aukid"), aukid}});
+        insertBand(dir.path(), min, max, fee, aukid);
     }
 
     void addExtra(const char *id, const char *price, int aukid = House)
@@ -110,16 +115,8 @@ TEST_F(FeeTablesFixture, InsertionFeeThatCannotBeFoundCountsAsZero)
         TempProgramDir caseDir;
         FeeTables caseTables(caseDir.path());
         ProcessLocale::useDecimalComma();
-        for (const auto &band : c.bands) {
-            Database db(caseDir.path());
-            db.open();
-            Statement::run(db, QStringLiteral("INSERT INTO einstellgebuehr (min_val, max_val, fee, aukid) "
-                                              "VALUES (:min, :max, :fee, :aukid)"),
-                           {{QStringLiteral(":min"), QString::fromUtf8(band[0])},
-                            {QStringLiteral(":max"), QString::fromUtf8(band[1])},
-                            {QStringLiteral(":fee"), QString::fromUtf8(band[2])},
-                            {QStringLiteral(":aukid"), House}});
-        }
+        for (const auto &band : c.bands)
+            insertBand(caseDir.path(), band[0], band[1], band[2], House);
         FeeCalculator calculator(caseTables);
         const auto result = calculator.calculate(2, House, startingAt(c.startPrice));
         ASSERT_TRUE(result.has_value()) << c.why;
