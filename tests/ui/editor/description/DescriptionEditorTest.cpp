@@ -311,3 +311,13 @@ TEST_F(DescriptionEditorFixture, RealMessageBoxForAPictureClosesAndTheEditorStay
     ASSERT_TRUE(editor->SyncDescription(false));
     EXPECT_TRUE(editor->description().contains(QStringLiteral("bild.png")));
 }
+
+TEST_F(DescriptionEditorFixture, ChoosingInAListByKeyboardFormats)
+{
+    enterWith(QStringLiteral("<p>Rechts</p>"));
+    selectAll();
+    editor->JustifyCombo->setFocus();
+    QTest::keyClick(editor->JustifyCombo, Qt::Key_End);
+    EXPECT_EQ(editor->JustifyCombo->currentText(), QStringLiteral("Right"));
+    ASSERT_TRUE(viewBodyContains(QStringLiteral("text-align: right")));
+}
