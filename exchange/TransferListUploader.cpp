@@ -86,7 +86,7 @@ QStringList TransferListUploader::listingFields(const Statement &row, int pictur
 {
     QStringList fields = {
         QStringLiteral("titel=") + encoded(row, "titel"),
-        QStringLiteral("description=") + encoded(row, "beschreibung"),
+        QStringLiteral("description=") + UrlEncode(Cp1252::toWireHtml(row.text(QStringLiteral("beschreibung")))),
         QStringLiteral("category=") + encoded(row, "kategorie"),
         QStringLiteral("minimum_bid=") + encoded(row, "startpreis"),
         QStringLiteral("duration=") + encoded(row, "dauer"),

@@ -6,6 +6,7 @@
 #include "store/Database.h"
 #include "tests/support/SampleData.h"
 #include "tools/screenshots/AccountWindowShots.h"
+#include "tools/screenshots/DescriptionEditorShots.h"
 #include "tools/screenshots/EditorWindowShots.h"
 #include "tools/screenshots/ExchangeWindowShots.h"
 #include "ui/accounts/TForm2.h"
@@ -123,5 +124,8 @@ bool ScreenshotRun::saveAll()
     ok = AccountWindowShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); }) && ok;
     ok = ExchangeWindowShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); }) && ok;
     ok = EditorWindowShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); }) && ok;
+    ok = DescriptionEditorShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); },
+                                         loginContext().ProgramDir)
+        && ok;
     return ok;
 }
