@@ -10,6 +10,8 @@
 
 int main(int argc, char *argv[])
 {
+    // The web views of the listing editor need this before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     VeltranoApplication app(argc, argv);
     WidgetPrompter dialogs;
     setPrompter(&dialogs);

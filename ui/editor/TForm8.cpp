@@ -4,6 +4,8 @@
 #include "core/LoginContext.h"
 #include "core/Prompter.h"
 #include "ui/editor/PaymentChoice.h"
+#include "ui/editor/description/DescriptionEditor.h"
+#include "ui/editor/description/DescriptionPreview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -381,12 +383,9 @@ QWidget *TForm8::buildDescriptionPage()
 {
     auto *page = named(new QWidget, "TabSheet1");
     auto *layout = new QVBoxLayout(page);
-    DescriptionPages = named(new QTabWidget, "DescriptionPages");
-    auto *editor = named(new QPlainTextEdit, "DescriptionEditor");
-    auto *html = named(new QPlainTextEdit, "Memo1");
-    DescriptionPages->addTab(editor, QStringLiteral("Editor"));
-    DescriptionPages->addTab(html, QStringLiteral("HTML"));
-    layout->addWidget(DescriptionPages);
+    Description = named(new DescriptionEditor(m_editor->session().ProgramDir), "Description");
+    DescriptionPages = Description->PageControl2;
+    layout->addWidget(Description);
     return page;
 }
 
@@ -593,6 +592,11 @@ QWidget *TForm8::buildEndPage()
     thumbs->addWidget(Label36);
     thumbs->addStretch();
     grid->addWidget(pictures, 3, 0);
+    auto *descriptionGroup = named(new QGroupBox(QStringLiteral("Artikelbeschreibung")), "DescriptionGroup");
+    WebBrowser1 = named(new DescriptionPreview(m_editor->session().ProgramDir + QStringLiteral("pictures/")), "WebBrowser1");
+    WebBrowser1->setMinimumHeight(160);
+    (new QVBoxLayout(descriptionGroup))->addWidget(WebBrowser1);
+    grid->addWidget(descriptionGroup, 4, 0, 1, 2);
     const char *feeNames[] = {"Label49", "Label50", "Label51"};
     QLayout *feeHomes[] = {information->layout(), thumbs, ExtrasGroup->layout()};
     for (int i = 0; i < 3; ++i) {
@@ -620,12 +624,12 @@ QWidget *TForm8::buildEndPage()
     Button1->hide();
     save->addWidget(Button1);
     save->addStretch();
-    grid->addLayout(save, 4, 0, 1, 2);
+    grid->addLayout(save, 5, 0, 1, 2);
     grid->addWidget(redNote(QStringLiteral("Bitte beachten Sie, dass einige Optionen sowie die Auktions selbst mit Gebühren "
                                            "verbunden sein kann! Entnehmen Sie bitte die Gebühren aus der aktuellen "
                                            "Preisliste des Auktionshauses.")),
-                    5, 0, 1, 2);
-    grid->setRowStretch(6, 1);
+                    6, 0, 1, 2);
+    grid->setRowStretch(4, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     return page;
@@ -661,7 +665,7 @@ void TForm8::connectHandlers()
             [this] { guarded([this] { searchHitChosen(CategorySearchList->currentRow()); }); });
     connect(CategorySearchList, &QListWidget::itemClicked, this,
             [this] { guarded([this] { searchHitChosen(CategorySearchList->currentRow()); }); });
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { Button1->hide(); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { guarded([this] { PageControl1Change(); }); });
 }
 
 void TForm8::showEvent(QShowEvent *event)
@@ -1025,7 +1029,7 @@ ListingDraft TForm8::draft() const
     }
     for (int slot = 1; slot <= PictureSlots::Count; ++slot)
         d.pictures[static_cast<size_t>(slot - 1)] = m_editor->pictures().path(slot);
-    d.description = TabSheet1->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->toPlainText();
+    d.description = Description->description();
     d.saveTarget = ComboBox11->currentIndex();
     return d;
 }
@@ -1068,6 +1072,76 @@ void TForm8::showDraft(const ListingDraft &d)
         ExtendedCosts[i]->setText(d.extendedCosts[i]);
     for (int row = 0; row < ListBox7->count(); ++row)
         ListBox7->item(row)->setSelected(d.paymentPositions.contains(row));
-    TabSheet1->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->setPlainText(d.description);
+    Description->loadDescription(d.description);
     ComboBox11->setCurrentIndex(d.saveTarget);
+}
+
+QWidget *TForm8::page(EditorPage page) const
+{
+    switch (page) {
+    case EditorPage::AuctionData: return TabSheet2;
+    case EditorPage::General: return TabSheet7;
+    case EditorPage::Description: return TabSheet1;
+    case EditorPage::Presentation: return TabSheet3;
+    case EditorPage::End: return TabSheet5;
+    }
+    return TabSheet7;
+}
+
+void TForm8::PageControl1Change()
+{
+    QWidget *current = PageControl1->currentWidget();
+    if (TabSheet1->isEnabled() && !Description->SyncDescription(current == TabSheet1))
+        prompter().showMessage(QStringLiteral("Die Speicherung der Beschreibung war nicht erfolgreich!"));
+    if (current == TabSheet5)
+        CheckListing(ListingCheck::Mode::Full, true);
+    else
+        Button1->hide();
+}
+
+bool TForm8::CheckListing(ListingCheck::Mode mode, bool interactive)
+{
+    ListingDraft checked = draft();
+    const ListingCheck::Result result = ListingCheck(*m_editor).check(checked, mode, m_values);
+    Galerie->setChecked(checked.gallery);
+    Startseite->setChecked(checked.frontPage);
+    if (checked.auctionType == AuctionTypes::FixedPrice || checked.auctionType == AuctionTypes::ShopArticle)
+        Edit4->setText(checked.startPrice);
+    if (interactive && !result.passed()) {
+        const QSignalBlocker quiet(PageControl1);
+        PageControl1->setCurrentWidget(page(*result.frontPage()));
+        prompter().showMessage(result.text(), {}, Prompter::Kind::Warning);
+    }
+    Button1->setVisible(result.passed());
+    if (interactive)
+        showSummary(ListingSummary::of(*m_editor, checked, m_values));
+    return result.passed();
+}
+
+void TForm8::setSummaryText(const char *label, const QString &text)
+{
+    if (auto *target = findChild<QLabel *>(QString::fromLatin1(label)))
+        target->setText(text);
+}
+
+void TForm8::showSummary(const ListingSummary &summary)
+{
+    const std::pair<const char *, const QString &> lines[] = {
+        {"Label22", summary.title},     {"Label44", summary.startPrice}, {"Label45", summary.buyNowPrice},
+        {"Label46", summary.quantity},  {"Label47", summary.duration},   {"Label48", summary.articleNo},
+        {"Label29", summary.location},  {"Label32", summary.condition},  {"Label33", summary.payment},
+        {"Label34", summary.shipping},  {"Label35", summary.extras}};
+    for (const auto &[label, text] : lines)
+        setSummaryText(label, text);
+    for (QLabel *fee : FeeLabels)
+        fee->setVisible(summary.fees.has_value());
+    if (summary.fees) {
+        FeeLabels[0]->setText(summary.fees->insertionFee);
+        FeeLabels[1]->setText(summary.fees->pictureFee);
+        FeeLabels[2]->setText(summary.fees->extrasFee);
+        FeeLabels[3]->setText(summary.fees->total);
+    }
+    for (const QString &problem : summary.feeProblems)
+        prompter().showMessage(problem, {}, Prompter::Kind::Warning);
+    WebBrowser1->showDescription(summary.description);
 }

@@ -2,13 +2,18 @@
 
 #include "core/AccountSession.h"
 #include "store/Database.h"
+#include "ui/editor/ListingCheck.h"
 #include "ui/editor/ListingDraft.h"
 #include "ui/editor/ListingEditor.h"
+#include "ui/editor/ListingSummary.h"
+#include "ui/editor/ListingValues.h"
 
 #include <QDialog>
 #include <array>
 #include <memory>
 
+class DescriptionEditor;
+class DescriptionPreview;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -58,6 +63,13 @@ public:
     void RemoveClick(int slot);
     void searchTextChanged();
     void searchHitChosen(int row);
+    void PageControl1Change();
+
+    // Reads the controls into the listing's values and checks them; interactive shows the
+    // findings and fills the summary. Shows the save button when nothing was found.
+    bool CheckListing(ListingCheck::Mode mode, bool interactive);
+    const ListingValues &values() const { return m_values; }
+    QWidget *page(EditorPage page) const;
 
     QLabel *Banner = nullptr;
     QTabWidget *PageControl1 = nullptr;
@@ -129,6 +141,7 @@ public:
     QComboBox *cb_tax = nullptr;
 
     // "Beschreibung"
+    DescriptionEditor *Description = nullptr;
     QTabWidget *DescriptionPages = nullptr;
 
     // "Darstellung, Zahlung & Versand"
@@ -170,6 +183,7 @@ public:
     // Label49 to Label52 and "(Preisangaben ohne Gewähr)".
     QList<QLabel *> FeeLabels;
     QList<QLabel *> SummaryLabels;
+    DescriptionPreview *WebBrowser1 = nullptr;
     QComboBox *ComboBox11 = nullptr;
     QPushButton *Button1 = nullptr;
 
@@ -202,12 +216,15 @@ private:
     void showDurations();
     void showPicture(int slot);
     void showPriceLabels(bool shown);
+    void showSummary(const ListingSummary &summary);
+    void setSummaryText(const char *label, const QString &text);
     int slotOfWidget(QObject *widget) const;
     void guarded(const std::function<void()> &action);
 
     std::unique_ptr<Database> m_db;
     std::unique_ptr<ListingEditor> m_editor;
     ListingDraft m_draft;
+    ListingValues m_values;
     std::vector<CategorySearch::Hit> m_hits;
     bool m_setUp = false;
     bool m_showing = false;

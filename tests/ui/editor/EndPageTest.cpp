@@ -1,0 +1,130 @@
+// The page "Ende" of the editor window: the check when it is chosen, the findings box, the
+// summary with its fees and the rendered description.
+
+#include "tests/ui/editor/EditorFixture.h"
+
+#include "core/ProcessLocale.h"
+#include "core/Prompter.h"
+#include "store/Statement.h"
+#include "ui/editor/description/DescriptionEditor.h"
+#include "ui/widgets/WidgetPrompter.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+class EndPageTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        ProcessLocale::useDecimalComma();
+    }
+
+    QString labelText(const char *name) { return editor->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
+
+    void fillListing(TForm8 &form)
+    {
+        ListingDraft draft = form.draft();
+        draft.title = QStringLiteral("Biedermeier-Kommode");
+        draft.description = QStringLiteral("<p>Gut <b>erhalten</b></p>");
+        draft.categoryId = QStringLiteral("101");
+        draft.startPrice = QStringLiteral("12.5");
+        draft.durationIndex = 0;
+        draft.conditionIndex = 1;
+        draft.paymentPositions = {0, 2};
+        form.showDraft(draft);
+    }
+};
+
+TEST_F(EndPageTest, EmptyListingShowsItsFindingsInOneBoxAndStaysOnAllgemein)
+{
+    TForm8 &form = openEditor();
+    form.Edit1->clear();
+    form.Edit4->setText(QStringLiteral("0"));
+    prompts.expectMessage(QStringLiteral("Bitte wählen Sie eine Kategorie aus!\r\n"
+                                         "Sie haben keine Laufzeitbestimmt!\r\n"
+                                         "Bitte wählen sie den Artikelzustand!\r\n"
+                                         "Eine Zahlungsmethode ist pflicht!\r\n"
+                                         "Sie benötigen einen Titel für die Auktion!\r\n"
+                                         "Die Artikelbeschreibung fehlt!\r\n"
+                                         "Der Startpreis muss min 0,01 EUR betragen!\r\n"));
+    form.PageControl1->setCurrentWidget(form.TabSheet5);
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet7);
+    EXPECT_FALSE(form.Button1->isVisible());
+}
+
+TEST_F(EndPageTest, CheckedListingShowsSummaryFeesAndTheSaveButton)
+{
+    Statement::run(*db, QStringLiteral("INSERT INTO einstellgebuehr (id, min_val, max_val, fee, aukid) "
+                                       "VALUES (1, '10', '49,99', '0,25', 11)"));
+    Statement::run(*db, QStringLiteral("INSERT INTO zusatz_preis (id, bez, preis, aukid) VALUES (1, 'Fett', '0,40', 11)"));
+    TForm8 &form = openEditor();
+    fillListing(form);
+    form.PageControl1->setCurrentWidget(form.TabSheet5);
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet5);
+    EXPECT_TRUE(form.Button1->isVisible());
+    EXPECT_EQ(labelText("Label22"), QStringLiteral("Biedermeier-Kommode"));
+    EXPECT_EQ(labelText("Label44"), QStringLiteral("12,5EUR"));
+    EXPECT_EQ(labelText("Label45"), QStringLiteral("N/A"));
+    EXPECT_EQ(labelText("Label47"), QStringLiteral("3 Tage"));
+    EXPECT_EQ(labelText("Label33"), QStringLiteral("Überweisung\r\nBarzahlung"));
+    EXPECT_EQ(labelText("Label49"), QStringLiteral("+ 0,25 EUR"));
+    EXPECT_EQ(labelText("Label52"), QStringLiteral("Gesammt: 0,25 EUR"));
+    EXPECT_TRUE(form.findChild<QLabel *>(QStringLiteral("Label52"))->isVisible());
+
+    form.PageControl1->setCurrentWidget(form.TabSheet7);
+    EXPECT_FALSE(form.Button1->isVisible());
+}
+
+TEST_F(EndPageTest, Typ1ShowsNoFeeLabels)
+{
+    setHouse(QStringLiteral("typ"), 1);
+    TForm8 &form = openEditor();
+    fillListing(form);
+    form.PageControl1->setCurrentWidget(form.TabSheet5);
+    EXPECT_TRUE(form.Button1->isVisible());
+    for (const char *fee : {"Label49", "Label50", "Label51", "Label52"})
+        EXPECT_FALSE(form.findChild<QLabel *>(QString::fromLatin1(fee))->isVisible()) << fee;
+}
+
+TEST_F(EndPageTest, FixedPriceCopiesItsPriceIntoTheStartPrice)
+{
+    TForm8 &form = openEditor();
+    fillListing(form);
+    form.Auktionstyp_Festpreis->setChecked(true);
+    form.sofortkauf->setText(QStringLiteral("30,00"));
+    form.PageControl1->setCurrentWidget(form.TabSheet5);
+    EXPECT_EQ(form.Edit4->text(), QStringLiteral("30,00"));
+    EXPECT_EQ(labelText("Label45"), QStringLiteral("30 EUR"));
+}
+
+TEST_F(EndPageTest, ARealFindingsBoxClosesAndTheEditorStays)
+{
+    WidgetPrompter real;
+    setPrompter(&real);
+    TForm8 &form = openEditor();
+    bool closed = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&closed] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            closed = box->text().contains(QStringLiteral("Bitte wählen Sie eine Kategorie aus!"));
+            box->accept();
+        }
+    });
+    closer.start(20);
+    form.PageControl1->setCurrentWidget(form.TabSheet5);
+    closer.stop();
+    setPrompter(&prompts);
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet7);
+}
+
+} // namespace
