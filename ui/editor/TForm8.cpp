@@ -1108,9 +1108,10 @@ bool TForm8::CheckListing(ListingCheck::Mode mode, bool interactive)
     if (checked.auctionType == AuctionTypes::FixedPrice || checked.auctionType == AuctionTypes::ShopArticle)
         Edit4->setText(checked.startPrice);
     if (interactive && !result.passed()) {
+        prompter().showMessage(result.text(), {}, Prompter::Kind::Warning);
+        // After the box: its event loop must not see the page change half done.
         const QSignalBlocker quiet(PageControl1);
         PageControl1->setCurrentWidget(page(*result.frontPage()));
-        prompter().showMessage(result.text(), {}, Prompter::Kind::Warning);
     }
     Button1->setVisible(result.passed());
     if (interactive)

@@ -10,10 +10,12 @@
 #include "ui/widgets/WidgetPrompter.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -25,6 +27,15 @@ protected:
     {
         EditorFixture::SetUp();
         ProcessLocale::useDecimalComma();
+        Statement::run(*db, QStringLiteral("INSERT INTO einstellgebuehr (id, min_val, max_val, fee, aukid) "
+                                           "VALUES (1, '0,01', '9,99', '0,10', 11), (2, '10', '49,99', '0,25', 11)"));
+        Statement::run(*db, QStringLiteral("INSERT INTO zusatz_preis (id, bez, preis, aukid) VALUES (1, 'Fett', '0,40', 11)"));
+    }
+
+    static void pick(QComboBox *list, int index)
+    {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
     }
 
     QString labelText(const char *name) { return editor->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
@@ -34,12 +45,14 @@ protected:
         ListingDraft draft = form.draft();
         draft.title = QStringLiteral("Biedermeier-Kommode");
         draft.description = QStringLiteral("<p>Gut <b>erhalten</b></p>");
-        draft.categoryId = QStringLiteral("101");
         draft.startPrice = QStringLiteral("12.5");
         draft.durationIndex = 0;
         draft.conditionIndex = 1;
         draft.paymentPositions = {0, 2};
         form.showDraft(draft);
+        pick(form.ComboBox2, 0);
+        pick(form.ComboBox3, 1);
+        pick(form.ComboBox4, 1);
     }
 };
 
@@ -50,7 +63,6 @@ TEST_F(EndPageTest, EmptyListingShowsItsFindingsInOneBoxAndStaysOnAllgemein)
     form.Edit4->setText(QStringLiteral("0"));
     prompts.expectMessage(QStringLiteral("Bitte wählen Sie eine Kategorie aus!\r\n"
                                          "Sie haben keine Laufzeitbestimmt!\r\n"
-                                         "Bitte wählen sie den Artikelzustand!\r\n"
                                          "Eine Zahlungsmethode ist pflicht!\r\n"
                                          "Sie benötigen einen Titel für die Auktion!\r\n"
                                          "Die Artikelbeschreibung fehlt!\r\n"
@@ -62,14 +74,12 @@ TEST_F(EndPageTest, EmptyListingShowsItsFindingsInOneBoxAndStaysOnAllgemein)
 
 TEST_F(EndPageTest, CheckedListingShowsSummaryFeesAndTheSaveButton)
 {
-    Statement::run(*db, QStringLiteral("INSERT INTO einstellgebuehr (id, min_val, max_val, fee, aukid) "
-                                       "VALUES (1, '10', '49,99', '0,25', 11)"));
-    Statement::run(*db, QStringLiteral("INSERT INTO zusatz_preis (id, bez, preis, aukid) VALUES (1, 'Fett', '0,40', 11)"));
     TForm8 &form = openEditor();
     fillListing(form);
     form.PageControl1->setCurrentWidget(form.TabSheet5);
     EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet5);
     EXPECT_TRUE(form.Button1->isVisible());
+    EXPECT_EQ(form.Label3->text(), QStringLiteral("101"));
     EXPECT_EQ(labelText("Label22"), QStringLiteral("Biedermeier-Kommode"));
     EXPECT_EQ(labelText("Label44"), QStringLiteral("12,5EUR"));
     EXPECT_EQ(labelText("Label45"), QStringLiteral("N/A"));
@@ -124,7 +134,8 @@ TEST_F(EndPageTest, ARealFindingsBoxClosesAndTheEditorStays)
     setPrompter(&prompts);
     EXPECT_TRUE(closed);
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet7);
+    // The last finding is the missing description.
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet1);
 }
 
 } // namespace
