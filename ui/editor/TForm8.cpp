@@ -3,6 +3,7 @@
 #include "core/ErrorGuard.h"
 #include "core/LoginContext.h"
 #include "core/Prompter.h"
+#include "ui/editor/ListingSave.h"
 #include "ui/editor/PaymentChoice.h"
 #include "ui/editor/description/DescriptionEditor.h"
 #include "ui/editor/description/DescriptionPreview.h"
@@ -665,6 +666,7 @@ void TForm8::connectHandlers()
             [this] { guarded([this] { searchHitChosen(CategorySearchList->currentRow()); }); });
     connect(CategorySearchList, &QListWidget::itemClicked, this,
             [this] { guarded([this] { searchHitChosen(CategorySearchList->currentRow()); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { guarded([this] { PageControl1Change(); }); });
 }
 
@@ -1145,4 +1147,15 @@ void TForm8::showSummary(const ListingSummary &summary)
     for (const QString &problem : summary.feeProblems)
         prompter().showMessage(problem, {}, Prompter::Kind::Warning);
     WebBrowser1->showDescription(summary.description);
+}
+
+void TForm8::Button1Click()
+{
+    if (!CheckListing(ListingCheck::Mode::Full, false))
+        return;
+    const ListingDraft checked = draft();
+    const auto target = static_cast<ListingSave::Target>(ComboBox11->currentIndex());
+    ListingId = ListingSave(*m_editor, checked, m_values).save(target, UpdateExisting, ListingId);
+    loginContext().LastSavedListKind = target + 3;
+    accept();
 }

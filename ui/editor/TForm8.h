@@ -37,6 +37,9 @@ public:
 
     // Set by "Neuer Artikel" before the window is shown: the location comes from the account.
     bool NewListing = false;
+    // Set when a stored listing is edited: the save then updates row ListingId.
+    bool UpdateExisting = false;
+    int ListingId = 0;
 
     // The set-up that runs when the window is first shown; callers that never show the
     // window may run it directly. It runs once.
@@ -64,6 +67,8 @@ public:
     void searchTextChanged();
     void searchHitChosen(int row);
     void PageControl1Change();
+    // "&Artikel speichern": saves into the list chosen in "Speichern in" and closes.
+    void Button1Click();
 
     // Reads the controls into the listing's values and checks them; interactive shows the
     // findings and fills the summary. Shows the save button when nothing was found.
