@@ -133,3 +133,49 @@ bool SavedListings::pictureInUse(const QString &name)
                .toInt()
         > 0;
 }
+
+std::optional<SavedListings::Row> SavedListings::load(int id, const QString &aukID)
+{
+    UnitOfWork work(m_db);
+    Statement query(m_db, QStringLiteral("SELECT * FROM auktionen WHERE id=:id AND aukID=:aukid"));
+    query.bind(QStringLiteral(":id"), id).bind(QStringLiteral(":aukid"), aukID).exec();
+    if (!query.next())
+        return std::nullopt;
+    const auto text = [&query](const char *column) { return query.text(QString::fromLatin1(column)); };
+    const auto integer = [&query](const char *column) { return query.integer(QString::fromLatin1(column)); };
+    const auto number = [&query](const char *column) { return query.number(QString::fromLatin1(column)); };
+    Row row;
+    row.userID = integer("userID");
+    row.artliste = integer("artliste");
+    row.titel = text("titel");
+    row.beschreibung = text("beschreibung");
+    row.pics = {text("pic1"), text("pic2"), text("pic3")};
+    row.kategorie = integer("kategorie");
+    row.startpreis = number("startpreis");
+    row.dauer = integer("dauer");
+    row.ort = text("ort");
+    row.plz = text("plz");
+    row.versandtrager = integer("versandtrager");
+    row.zahlungsmethode = text("zahlungsmethode");
+    row.versand_int = integer("versand_int");
+    row.fett = integer("fett");
+    row.marker = integer("marker");
+    row.topkat = integer("topkat");
+    row.zustand = integer("zustand");
+    row.artnr = text("artnr");
+    row.sofortkaufpreis = number("sofortkaufpreis");
+    row.versandkosten = number("versandkosten");
+    row.versandkostenoption = number("versandkostenoption");
+    row.versandoption = text("versandoption");
+    row.anzahl = integer("anzahl");
+    row.galerie = integer("galerie");
+    row.startseite = integer("startseite");
+    row.minpreis = number("minpreis");
+    row.auktionstyp = integer("auktionstyp");
+    row.wiederholung = integer("wiederholung");
+    row.land = text("land");
+    row.aukID = text("aukID");
+    row.fsk = integer("fsk");
+    row.mwst = integer("mwst");
+    return row;
+}

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
 // The listings the editor writes into table auktionen: one row inserted or updated as a
 // whole, every value bound.
@@ -57,6 +58,8 @@ public:
     // Returns the id of the row written.
     int insert(const Row &row, const std::function<void()> &beforeCommit = {});
     int update(int id, const Row &row, const std::function<void()> &beforeCommit = {});
+    // The stored row with this id at the auction house, if there is one.
+    std::optional<Row> load(int id, const QString &aukID);
     // Whether any listing still names the picture.
     bool pictureInUse(const QString &name);
 

@@ -1159,3 +1159,23 @@ void TForm8::Button1Click()
     loginContext().LastSavedListKind = target + 3;
     accept();
 }
+
+void TForm8::LoadListing(int id, ListingLoad::Source source, bool editMode)
+{
+    FormCreate();
+    if (const std::optional<ListingLoad::Loaded> loaded = ListingLoad(*m_editor).load(id, source, draft())) {
+        setWindowTitle(QStringLiteral("Auktion bearbeiten"));
+        for (const QString &problem : loaded->problems)
+            prompter().showMessage(problem);
+        showDraft(loaded->draft);
+        m_editor->cascade().setChosen(loaded->draft.categoryId);
+        showCascade();
+        for (int slot = 1; slot <= PictureSlots::Count; ++slot)
+            showPicture(slot);
+    }
+    ListingId = id;
+    if (editMode) {
+        Button1->setText(QStringLiteral("Änderung speichern"));
+        UpdateExisting = true;
+    }
+}

@@ -5,6 +5,7 @@
 #include "ui/editor/ListingCheck.h"
 #include "ui/editor/ListingDraft.h"
 #include "ui/editor/ListingEditor.h"
+#include "ui/editor/ListingLoad.h"
 #include "ui/editor/ListingSummary.h"
 #include "ui/editor/ListingValues.h"
 
@@ -67,6 +68,9 @@ public:
     void searchTextChanged();
     void searchHitChosen(int row);
     void PageControl1Change();
+    // Fills the window from a stored listing; in edit mode the save updates that row.
+    // Runs the set-up first when it has not run yet.
+    void LoadListing(int id, ListingLoad::Source source, bool editMode);
     // "&Artikel speichern": saves into the list chosen in "Speichern in" and closes.
     void Button1Click();
 

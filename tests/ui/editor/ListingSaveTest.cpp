@@ -8,6 +8,7 @@
 #include "store/Statement.h"
 #include "ui/editor/ListingCheck.h"
 #include "ui/editor/ListingEditor.h"
+#include "ui/editor/ListingLoad.h"
 #include "ui/editor/ListingSave.h"
 
 #include <QDir>
@@ -182,6 +183,63 @@ TEST_F(ListingSaveTest, MultiUserRowsUseTheirOwnPrefixAndList)
     EXPECT_EQ(row(id).value("artliste").toInt(), 5);
     EXPECT_TRUE(row(id).value("pic1").toString().startsWith(QStringLiteral("Stammart")));
     EXPECT_EQ(row(id).value("dauer").toInt(), 7);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ListingSaveTest, SavedListingLoadsBackIntoTheSameDraft)
+{
+    logic->pictures().set(1, writeJpeg(QStringLiteral("eins.jpg"), 200, 100));
+    draft.buyNowPrice = QStringLiteral("25,5");
+    draft.bold = true;
+    const int id = save(ListingSave::TransferList);
+    const std::optional<ListingLoad::Loaded> loaded = ListingLoad(*logic).load(id, ListingLoad::Source::Saved, ListingDraft());
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_TRUE(loaded->problems.isEmpty());
+    EXPECT_EQ(loaded->draft.title, draft.title);
+    EXPECT_EQ(loaded->draft.categoryId, QStringLiteral("101"));
+    EXPECT_EQ(loaded->draft.startPrice, QStringLiteral("10"));
+    EXPECT_EQ(loaded->draft.buyNowPrice, QStringLiteral("25,5"));
+    EXPECT_EQ(loaded->draft.minPrice, QStringLiteral("0"));
+    EXPECT_EQ(loaded->draft.durationIndex, 1);
+    EXPECT_EQ(loaded->draft.paymentPositions, QList<int>{0});
+    EXPECT_TRUE(loaded->draft.bold);
+    EXPECT_TRUE(loaded->draft.pictures[0].endsWith(row(id).value("pic1").toString()));
+    EXPECT_FALSE(ListingLoad(*logic).load(id + 1, ListingLoad::Source::Saved, ListingDraft()).has_value());
+}
+
+TEST_F(ListingSaveTest, LoadingDropsTheGermanMarkerAndNamesAnUnknownType)
+{
+    SavedListings::Row stored;
+    stored.beschreibung = QStringLiteral("<##DE##><p>Text</p><##EN##>");
+    stored.auktionstyp = 2;
+    stored.pics[0] = QStringLiteral("fehlt_1.jpg");
+    setHouse(QStringLiteral("festpreis"), 0);
+    AccountSession noFixedPrice = session();
+    ListingEditor editor(noFixedPrice, *db);
+    ListingDraft design;
+    editor.setUp(design, true);
+    const ListingLoad::Loaded loaded = ListingLoad(editor).draftOf(stored, ListingLoad::Source::Saved, design);
+    EXPECT_EQ(loaded.draft.description, QStringLiteral("<p>Text</p><##EN##>"));
+    EXPECT_EQ(loaded.problems, QStringList({ListingLoad::PictureProblem,
+                                            QStringLiteral("ERROR bei der Auktionstypbestimmung! Typ: 2")}));
+}
+
+TEST_F(ListingSaveTest, SoldListingAsTemplateInsertsANewRowAndLeavesItUntouched)
+{
+    const int sold = save(ListingSave::TransferList);
+    Statement::run(*db, QStringLiteral("UPDATE auktionen SET artliste=1 WHERE id=:id"), {{QStringLiteral(":id"), sold}});
+    const std::optional<ListingLoad::Loaded> loaded = ListingLoad(*logic).load(sold, ListingLoad::Source::Downloaded, draft);
+    ASSERT_TRUE(loaded.has_value());
+    draft = loaded->draft;
+    draft.title = QStringLiteral("Wieder eingestellt");
+    const int copy = save(ListingSave::TransferList);
+    EXPECT_NE(copy, sold);
+    EXPECT_EQ(row(sold).value("artliste").toInt(), 1);
+    EXPECT_EQ(row(sold).value("titel").toString(), QStringLiteral("Kommode mit 'Schublade'"));
+    EXPECT_EQ(row(copy).value("titel").toString(), QStringLiteral("Wieder eingestellt"));
 }
 
 } // namespace
