@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -589,8 +590,41 @@ void TForm1::ToolButton1Click()
     if (context.LastSavedListKind >= 0)
         RefreshListingRow(0, context.LastSavedListKind, true);
 }
-void TForm1::editListingPending() {}
-void TForm1::copyListingPending() {}
+void TForm1::editListingPending()
+{
+    openListing(false);
+}
+
+void TForm1::copyListingPending()
+{
+    openListing(true);
+}
+
+void TForm1::openListing(bool copy)
+{
+    const int listKind = visibleListKind();
+    const std::optional<int> listingId = listKind < 0 ? std::nullopt : panel(listKind)->selectedListingId();
+    if (!listingId)
+        return;
+    if (listKind == ListKinds::Running && !copy) {
+        prompter().showMessage(QStringLiteral("Momentan können laufende Auktionen nicht bearbeitet werden!"));
+        return;
+    }
+    LoginContext &context = loginContext();
+    TForm8 editor(context.session());
+    const bool prepared = ListKinds::isPrepared(listKind);
+    const bool editing = prepared && !copy;
+    editor.LoadListing(*listingId, prepared ? ListingLoad::Source::Saved : ListingLoad::Source::Downloaded, editing);
+    if (prepared) {
+        editor.ComboBox11->setCurrentIndex(editing && listKind == ListKinds::ArticleMaster ? 1 : 0);
+        editor.ComboBox11->setEnabled(!editing);
+    }
+    editor.exec();
+    if (listKind == ListKinds::TransferList)
+        ItemClick(3);
+    if (context.LastSavedListKind >= 0)
+        RefreshListingRow(editing ? *listingId : editor.ListingId, context.LastSavedListKind, !editing);
+}
 void TForm1::auctionCheckPending() {}
 void TForm1::csvImportPending() {}
 void TForm1::openMultiUserManagement()

@@ -136,9 +136,12 @@ private:
     void Einstellungen1Click();
     // "Neuer Artikel": the listing editor for a new listing.
     void ToolButton1Click();
-    // Commands whose windows are still to come: they do nothing yet.
+    // Edit and copy of the selected listing.
     void editListingPending();
     void copyListingPending();
+    // Opens the selected listing in the editor: to edit it, or as the template of a new one.
+    void openListing(bool copy);
+    // Commands whose windows are still to come: they do nothing yet.
     void auctionCheckPending();
     void csvImportPending();
     void openMultiUserManagement();
