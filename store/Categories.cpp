@@ -37,7 +37,7 @@ std::vector<Categories::Entry> Categories::children(const QString &parentId)
     query.bind(QStringLiteral(":parent"), idValue(parentId)).bind(QStringLiteral(":aukid"), m_aukid).exec();
     std::vector<Entry> entries;
     while (query.next())
-        entries.push_back({query.text(QStringLiteral("cat_id")), query.text(QStringLiteral("cat_name"))});
+        entries.push_back({query.value(0).toString(), query.value(1).toString()});
     return entries;
 }
 
@@ -60,9 +60,7 @@ std::vector<Categories::Node> Categories::all()
                               + QStringLiteral("` WHERE aukid=:aukid"));
     query.bind(QStringLiteral(":aukid"), m_aukid).exec();
     std::vector<Node> nodes;
-    while (query.next()) {
-        nodes.push_back({query.text(QStringLiteral("cat_id")), query.text(QStringLiteral("cat_name")),
-                         query.text(QStringLiteral("parent_id"))});
-    }
+    while (query.next())
+        nodes.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toString()});
     return nodes;
 }
