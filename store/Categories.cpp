@@ -12,6 +12,13 @@ QString Categories::tableName(Table table)
     return table == Table::Categories ? QStringLiteral("categories") : QStringLiteral("auctions_shop_cat");
 }
 
+bool Categories::isNoCategory(const QString &id)
+{
+    bool ok = false;
+    const qlonglong number = id.trimmed().toLongLong(&ok);
+    return id.trimmed().isEmpty() || (ok && number == 0);
+}
+
 void Categories::ensureOpen()
 {
     if (!m_db.isOpen())

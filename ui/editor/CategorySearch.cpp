@@ -3,17 +3,6 @@
 #include <QSet>
 #include <algorithm>
 
-namespace {
-
-bool isTopParent(const QString &id)
-{
-    bool ok = false;
-    const qlonglong number = id.trimmed().toLongLong(&ok);
-    return id.trimmed().isEmpty() || (ok && number == 0);
-}
-
-} // namespace
-
 QString CategorySearch::normalise(const QString &text)
 {
     QString result;
@@ -61,7 +50,7 @@ bool CategorySearch::fillPath(const Entry &entry, Hit &hit) const
         visited.insert(current->node.id);
         names.prepend(current->node.name);
         hit.idsFromTop.prepend(current->node.id);
-        if (isTopParent(current->node.parentId))
+        if (Categories::isNoCategory(current->node.parentId))
             break;
         const auto parent = m_indexById.constFind(current->node.parentId);
         if (parent == m_indexById.constEnd())
