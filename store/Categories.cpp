@@ -12,6 +12,13 @@ QString Categories::tableName(Table table)
     return table == Table::Categories ? QStringLiteral("categories") : QStringLiteral("auctions_shop_cat");
 }
 
+bool Categories::isNoCategory(const QString &id)
+{
+    bool ok = false;
+    const qlonglong number = id.trimmed().toLongLong(&ok);
+    return id.trimmed().isEmpty() || (ok && number == 0);
+}
+
 void Categories::ensureOpen()
 {
     if (!m_db.isOpen())
@@ -37,7 +44,7 @@ std::vector<Categories::Entry> Categories::children(const QString &parentId)
     query.bind(QStringLiteral(":parent"), idValue(parentId)).bind(QStringLiteral(":aukid"), m_aukid).exec();
     std::vector<Entry> entries;
     while (query.next())
-        entries.push_back({query.text(QStringLiteral("cat_id")), query.text(QStringLiteral("cat_name"))});
+        entries.push_back({query.value(0).toString(), query.value(1).toString()});
     return entries;
 }
 
@@ -60,9 +67,7 @@ std::vector<Categories::Node> Categories::all()
                               + QStringLiteral("` WHERE aukid=:aukid"));
     query.bind(QStringLiteral(":aukid"), m_aukid).exec();
     std::vector<Node> nodes;
-    while (query.next()) {
-        nodes.push_back({query.text(QStringLiteral("cat_id")), query.text(QStringLiteral("cat_name")),
-                         query.text(QStringLiteral("parent_id"))});
-    }
+    while (query.next())
+        nodes.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toString()});
     return nodes;
 }

@@ -36,6 +36,8 @@ public:
     std::vector<Node> all();
 
     static QString tableName(Table table);
+    // "0" (or nothing) stands for "no category" and for the parent of the top level.
+    static bool isNoCategory(const QString &id);
 
 private:
     QVariant idValue(const QString &id) const;

@@ -2,18 +2,6 @@
 
 #include <QSet>
 
-namespace {
-
-// "0" (or nothing) stands for "no category" and for the parent of the top level.
-bool isNoCategory(const QString &id)
-{
-    bool ok = false;
-    const qlonglong number = id.trimmed().toLongLong(&ok);
-    return id.trimmed().isEmpty() || (ok && number == 0);
-}
-
-} // namespace
-
 CategoryCascade::CategoryCascade(Database &db, int aukid)
     : m_db(db), m_aukid(aukid), m_categories(std::make_unique<Categories>(db, Categories::Table::Categories, aukid))
 {
@@ -65,14 +53,14 @@ void CategoryCascade::setCategories(const QString &parentId, int targetLevel)
     Level &target = m_levels[static_cast<size_t>(targetLevel)];
     target = Level{m_categories->children(parentId), false, -1};
     if (target.entries.empty()) {
-        if (!isNoCategory(parentId)) {
+        if (!Categories::isNoCategory(parentId)) {
             m_chosenId = parentId;
             m_pathText = BuildCategoryPath(parentId).text;
         }
         return;
     }
     target.inUse = true;
-    if (!isNoCategory(parentId))
+    if (!Categories::isNoCategory(parentId))
         m_chosenId.clear();
 }
 
@@ -103,7 +91,7 @@ CategoryCascade::Path CategoryCascade::BuildCategoryPath(const QString &id)
     QString path;
     QString current = id.trimmed();
     QSet<QString> visited;
-    while (!isNoCategory(current)) {
+    while (!Categories::isNoCategory(current)) {
         const auto node = visited.contains(current) ? std::nullopt : m_categories->find(current);
         if (!node) {
             m_missing = true;

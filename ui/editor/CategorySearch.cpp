@@ -3,27 +3,23 @@
 #include <QSet>
 #include <algorithm>
 
-namespace {
-
-bool isTopParent(const QString &id)
-{
-    bool ok = false;
-    const qlonglong number = id.trimmed().toLongLong(&ok);
-    return id.trimmed().isEmpty() || (ok && number == 0);
-}
-
-} // namespace
-
 QString CategorySearch::normalise(const QString &text)
 {
-    QString folded = text.toCaseFolded();
-    folded.replace(QChar(0x00DF), QStringLiteral("ss"));
-    const QString decomposed = folded.normalized(QString::NormalizationForm_KD);
     QString result;
-    result.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            result.append(c);
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            result.append(c.toLower());
+        } else if (c == QChar(0x00DF)) {
+            result.append(QLatin1String("ss"));
+        } else {
+            // Letters with accents fall apart into the letter and its marks; the marks go.
+            const QString parts = c.decomposition();
+            for (const QChar part : parts.isEmpty() ? QString(c) : parts) {
+                if (part.category() != QChar::Mark_NonSpacing)
+                    result.append(part.toCaseFolded());
+            }
+        }
     }
     return result;
 }
@@ -54,7 +50,7 @@ bool CategorySearch::fillPath(const Entry &entry, Hit &hit) const
         visited.insert(current->node.id);
         names.prepend(current->node.name);
         hit.idsFromTop.prepend(current->node.id);
-        if (isTopParent(current->node.parentId))
+        if (Categories::isNoCategory(current->node.parentId))
             break;
         const auto parent = m_indexById.constFind(current->node.parentId);
         if (parent == m_indexById.constEnd())

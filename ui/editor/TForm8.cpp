@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -697,6 +698,9 @@ void TForm8::FormCreate()
     applyTypeLayout(m_draft.auctionType);
     setShown({Label5, Edit2}, false);
     ComboBox12->setVisible(m_editor->shippingPanel().methodListShown);
+    // The search reads the whole tree once; do it while the seller looks at the window,
+    // so the first search answers at once.
+    QTimer::singleShot(0, this, [this] { guarded([this] { m_editor->search(); }); });
 }
 
 void TForm8::applyShape()

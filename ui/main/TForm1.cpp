@@ -586,7 +586,10 @@ void TForm1::ToolButton1Click()
     LoginContext &context = loginContext();
     TForm8 editor(context.session(), this);
     editor.NewListing = true;
-    editor.exec();
+    if (m_editorRunner)
+        m_editorRunner(editor);
+    else
+        editor.exec();
     if (context.LastSavedListKind >= 0)
         RefreshListingRow(0, context.LastSavedListKind, true);
 }

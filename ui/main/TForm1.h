@@ -25,6 +25,7 @@ class TExBar;
 // The main window: the account's listings in five lists, the side bar, the tool bar and
 // the menus. Each login opens a new one.
 class TForm5;
+class TForm8;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -71,6 +72,9 @@ public:
     // How a transfer run's exchange window is shown: modally, unless a test replaces it.
     using ExchangeWindowRunner = std::function<void(TForm5 &)>;
     void setExchangeWindowRunner(ExchangeWindowRunner runner) { m_exchangeRunner = std::move(runner); }
+    // How the listing editor is shown: modally, unless a test replaces it.
+    using EditorRunner = std::function<void(TForm8 &)>;
+    void setEditorRunner(EditorRunner runner) { m_editorRunner = std::move(runner); }
 
     QToolBar *ToolBar1 = nullptr;
     QToolButton *ToolButton1 = nullptr;
@@ -157,4 +161,5 @@ private:
     QPointer<QWidget> m_loginWindow;
     TransferFlags m_lastTransfer;
     ExchangeWindowRunner m_exchangeRunner;
+    EditorRunner m_editorRunner;
 };

@@ -33,6 +33,8 @@ TForm1 &MainWindowFixture::openWindow(int aukid)
     form = std::make_unique<TForm1>();
     // Transfer runs only record their choice here; the runs themselves are tested with the server.
     form->setExchangeWindowRunner([](TForm5 &) {});
+    // The editor's own tests drive it; here "Neuer Artikel" only has to come back.
+    form->setEditorRunner([](TForm8 &) {});
     form->SetUpAccount(QStringLiteral("verkaeufer"), QStringLiteral("geheim"), QStringLiteral("u77"), nullptr);
     context.userID = userID;
     form->show();

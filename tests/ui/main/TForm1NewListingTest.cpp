@@ -27,6 +27,7 @@ TEST_F(TForm1NewListingTest, TheEditorOpensForANewListingAndSurvivesARealMessage
     Statement::run(*db, QStringLiteral("UPDATE user SET plz='80331', ort='München' WHERE id=:id"),
                    {{QStringLiteral(":id"), userID}});
     TForm1 &main = openWindow();
+    main.setEditorRunner({});
     WidgetPrompter real;
     setPrompter(&real);
 
