@@ -586,13 +586,18 @@ void TForm1::ToolButton1Click()
     LoginContext &context = loginContext();
     TForm8 editor(context.session(), this);
     editor.NewListing = true;
+    runEditor(editor);
+    if (context.LastSavedListKind >= 0)
+        RefreshListingRow(0, context.LastSavedListKind, true);
+}
+void TForm1::runEditor(TForm8 &editor)
+{
     if (m_editorRunner)
         m_editorRunner(editor);
     else
         editor.exec();
-    if (context.LastSavedListKind >= 0)
-        RefreshListingRow(0, context.LastSavedListKind, true);
 }
+
 void TForm1::editListingPending()
 {
     openListing(false);
@@ -622,7 +627,7 @@ void TForm1::openListing(bool copy)
         editor.ComboBox11->setCurrentIndex(editing && listKind == ListKinds::ArticleMaster ? 1 : 0);
         editor.ComboBox11->setEnabled(!editing);
     }
-    editor.exec();
+    runEditor(editor);
     if (listKind == ListKinds::TransferList)
         ItemClick(3);
     if (context.LastSavedListKind >= 0)

@@ -145,6 +145,7 @@ private:
     void copyListingPending();
     // Opens the selected listing in the editor: to edit it, or as the template of a new one.
     void openListing(bool copy);
+    void runEditor(TForm8 &editor);
     // Commands whose windows are still to come: they do nothing yet.
     void auctionCheckPending();
     void csvImportPending();

@@ -8,12 +8,9 @@
 #include "ui/main/ListKinds.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -43,25 +40,15 @@ protected:
         list->setCurrentItem(list->topLevelItem(index));
     }
 
-    // Runs the command and closes the editor it opens, noting what it showed.
+    // Runs the command, noting what the editor it opens shows.
     std::optional<Seen> runAndClose(const std::function<void()> &command)
     {
         std::optional<Seen> seen;
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QTimer driver;
-        QObject::connect(&driver, &QTimer::timeout, [&] {
-            if (auto *editor = qobject_cast<TForm8 *>(QApplication::activeModalWidget())) {
-                seen = Seen{editor->windowTitle(), editor->Edit1->text(), editor->Button1->text(),
-                            editor->ComboBox11->currentIndex(), !editor->ComboBox11->isEnabled()};
-                editor->reject();
-            } else if (QWidget *modal = QApplication::activeModalWidget(); modal && elapsed.elapsed() > 20000) {
-                modal->close();
-            }
+        form->setEditorRunner([&seen](TForm8 &editor) {
+            seen = Seen{editor.windowTitle(), editor.Edit1->text(), editor.Button1->text(),
+                        editor.ComboBox11->currentIndex(), !editor.ComboBox11->isEnabled()};
         });
-        driver.start(20);
         command();
-        driver.stop();
         return seen;
     }
 };
