@@ -179,3 +179,15 @@ std::optional<SavedListings::Row> SavedListings::load(int id, const QString &auk
     row.mwst = integer("mwst");
     return row;
 }
+
+std::vector<int> SavedListings::importedIds(int userID, int aukid)
+{
+    UnitOfWork work(m_db);
+    Statement query(m_db, QStringLiteral("SELECT id FROM auktionen WHERE userID=:user AND status=3 AND aukID=:aukid "
+                                         "ORDER BY id"));
+    query.bind(QStringLiteral(":user"), userID).bind(QStringLiteral(":aukid"), QString::number(aukid)).exec();
+    std::vector<int> ids;
+    while (query.next())
+        ids.push_back(query.integer(QStringLiteral("id")));
+    return ids;
+}

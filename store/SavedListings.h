@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // The listings the editor writes into table auktionen: one row inserted or updated as a
 // whole, every value bound.
@@ -60,6 +61,8 @@ public:
     int update(int id, const Row &row, const std::function<void()> &beforeCommit = {});
     // The stored row with this id at the auction house, if there is one.
     std::optional<Row> load(int id, const QString &aukID);
+    // The listings of the account imported from a CSV file and not yet checked, in id order.
+    std::vector<int> importedIds(int userID, int aukid);
     // Whether any listing still names the picture.
     bool pictureInUse(const QString &name);
 

@@ -9,6 +9,7 @@
 #include "exchange/window/TForm5.h"
 #include "store/OptionFile.h"
 #include "ui/dialogs/TForm11.h"
+#include "ui/editor/AuctionCheck.h"
 #include "ui/editor/TForm8.h"
 #include "ui/main/CounterTexts.h"
 #include "ui/main/DataAge.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QProgressDialog>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -633,7 +635,30 @@ void TForm1::openListing(bool copy)
     if (context.LastSavedListKind >= 0)
         RefreshListingRow(editing ? *listingId : editor.ListingId, context.LastSavedListKind, !editing);
 }
-void TForm1::auctionCheckPending() {}
+void TForm1::auctionCheckPending()
+{
+    if (!prompter().askYesNo(QStringLiteral("Bitte beachten Sie, dass dieser Vorgang sehr Zeitintensiv ist und daher "
+                                            "sehr lange dauert! Wollen Sie fortfahren?"),
+                             QStringLiteral("Starten:")))
+        return;
+    if (visibleListKind() == ListKinds::TransferList) {
+        QProgressDialog progress(QStringLiteral("Auktions-Check läuft ..."), QStringLiteral("Abbrechen"), 0, 0, this);
+        progress.setObjectName(QStringLiteral("AuctionCheckProgress"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(0);
+        const AuctionCheck::Outcome outcome = AuctionCheck(loginContext().session()).run([&progress](int done, int total) {
+            progress.setMaximum(total);
+            progress.setValue(done);
+            progress.setLabelText(QStringLiteral("Artikel %1 von %2").arg(std::min(done + 1, total)).arg(total));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+        progress.close();
+        ItemClick(3);
+        prompter().showMessage(AuctionCheck::closingMessage(outcome));
+    }
+    LoadLists(true);
+}
 void TForm1::csvImportPending() {}
 void TForm1::openMultiUserManagement()
 {

@@ -146,8 +146,9 @@ private:
     // Opens the selected listing in the editor: to edit it, or as the template of a new one.
     void openListing(bool copy);
     void runEditor(TForm8 &editor);
-    // Commands whose windows are still to come: they do nothing yet.
+    // "Auktions-Check": checks and saves the imported listings of the transfer list.
     void auctionCheckPending();
+    // Commands whose windows are still to come: they do nothing yet.
     void csvImportPending();
     void openMultiUserManagement();
     void softwareUpdatePending();

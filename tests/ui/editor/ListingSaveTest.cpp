@@ -6,6 +6,7 @@
 #include "core/ProcessLocale.h"
 #include "store/PictureNames.h"
 #include "store/Statement.h"
+#include "ui/editor/AuctionCheck.h"
 #include "ui/editor/ListingCheck.h"
 #include "ui/editor/ListingEditor.h"
 #include "ui/editor/ListingLoad.h"
@@ -240,6 +241,61 @@ TEST_F(ListingSaveTest, SoldListingAsTemplateInsertsANewRowAndLeavesItUntouched)
     EXPECT_EQ(row(sold).value("artliste").toInt(), 1);
     EXPECT_EQ(row(sold).value("titel").toString(), QStringLiteral("Kommode mit 'Schublade'"));
     EXPECT_EQ(row(copy).value("titel").toString(), QStringLiteral("Wieder eingestellt"));
+}
+
+} // namespace
+
+namespace {
+
+class AuctionCheckTest : public ListingSaveTest {
+protected:
+    int imported(const QString &title)
+    {
+        draft.title = title.isEmpty() ? QStringLiteral("vorläufig") : title;
+        const int id = save(ListingSave::TransferList);
+        Statement::run(*db, QStringLiteral("UPDATE auktionen SET status=3, titel=:t WHERE id=:id"),
+                       {{QStringLiteral(":t"), title}, {QStringLiteral(":id"), id}});
+        return id;
+    }
+
+    int status(int id) { return row(id).value("status").toInt(); }
+};
+
+TEST_F(AuctionCheckTest, SavesWhatPassesAndCountsTheRest)
+{
+    logic->pictures().set(1, writeJpeg(QStringLiteral("eins.jpg"), 300, 200));
+    const int good = imported(QStringLiteral("Teekanne"));
+    logic->pictures().remove(1);
+    const int untitled = imported(QString());
+    QList<std::pair<int, int>> steps;
+    const AuctionCheck::Outcome outcome = AuctionCheck(session()).run([&steps](int done, int total) {
+        steps.append({done, total});
+        return true;
+    });
+    EXPECT_EQ(outcome.checked, 2);
+    EXPECT_EQ(outcome.saved, 1);
+    EXPECT_EQ(outcome.withFindings, 1);
+    EXPECT_FALSE(outcome.stopped);
+    EXPECT_EQ(status(good), 0);
+    EXPECT_EQ(status(untitled), 3);
+    EXPECT_FALSE(row(good).value("pic1").toString().isEmpty());
+    EXPECT_TRUE(QFile::exists(picture(row(good).value("pic1").toString())));
+    EXPECT_EQ(steps, (QList<std::pair<int, int>>{{0, 2}, {1, 2}, {2, 2}}));
+    EXPECT_EQ(AuctionCheck::closingMessage(outcome),
+              QStringLiteral("Der Auktions-Check ist abgeschlossen.\nGeprüft: 2 von 2 Artikeln\nGespeichert: 1\n"
+                             "Mit Beanstandungen: 1"));
+}
+
+TEST_F(AuctionCheckTest, StopsWhenAskedAndLeavesTheRestImported)
+{
+    const int first = imported(QStringLiteral("Teekanne"));
+    const int second = imported(QStringLiteral("Tasse"));
+    const AuctionCheck::Outcome outcome = AuctionCheck(session()).run([](int done, int) { return done < 1; });
+    EXPECT_TRUE(outcome.stopped);
+    EXPECT_EQ(outcome.checked, 1);
+    EXPECT_EQ(status(first), 0);
+    EXPECT_EQ(status(second), 3);
+    EXPECT_TRUE(AuctionCheck::closingMessage(outcome).startsWith(QStringLiteral("Der Auktions-Check wurde abgebrochen.")));
 }
 
 } // namespace
