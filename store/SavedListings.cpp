@@ -2,19 +2,9 @@
 
 #include "store/Statement.h"
 #include "store/Transaction.h"
+#include "store/UnitOfWork.h"
 
 namespace {
-
-class UnitOfWork {
-public:
-    explicit UnitOfWork(Database &db) : m_db(db) { m_db.open(); }
-    ~UnitOfWork() { m_db.close(); }
-    UnitOfWork(const UnitOfWork &) = delete;
-    UnitOfWork &operator=(const UnitOfWork &) = delete;
-
-private:
-    Database &m_db;
-};
 
 const QString UpdateSql = QStringLiteral(
     "UPDATE `auktionen` SET titel=:title, beschreibung=:desc, pic1=:pict_url, kategorie=:category,"
