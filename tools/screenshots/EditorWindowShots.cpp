@@ -8,8 +8,12 @@
 #include "tools/auction-house-server/AuctionHouseServer.h"
 #include "tools/auction-house-server/DemoSeed.h"
 #include "ui/editor/TForm8.h"
+#include "ui/editor/description/DescriptionEditor.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,10 +84,22 @@ QString writeDemoPicture(int slot)
     return path;
 }
 
+// The rendered description reaches the screen a little after the summary is filled.
+void waitForPaint(TForm8 &editor)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < 1500 && editor.isVisible())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 // Fills the editor as a seller would before looking at each page.
 void fillListing(TForm8 &editor)
 {
     editor.Edit1->setText(QStringLiteral("Herren-Armbanduhr Automatik, Edelstahl"));
+    editor.Description->loadDescription(
+        QStringLiteral("<p>Sehr gut erhaltene <b>Automatikuhr</b> mit Edelstahlarmband.</p><p>Mit Box und Papieren.</p>"));
+    editor.Fettschrift->setChecked(true);
     QTest::keyClicks(editor.CategorySearchEdit, QStringLiteral("armband"));
     for (int row = 0; row < editor.CategorySearchList->count(); ++row) {
         if (editor.CategorySearchList->item(row)->text().endsWith(QStringLiteral("Armbanduhren"))) {
@@ -137,6 +153,8 @@ bool saveHouse(const HouseShot &shot, const EditorWindowShots::SaveFunction &sav
         if (!editor.PageControl1->isTabVisible(index))
             continue;
         editor.PageControl1->setCurrentIndex(index);
+        if (widget == editor.TabSheet5)
+            waitForPaint(editor);
         ok = save(&editor, QString::fromLatin1(shot.prefix) + QLatin1Char('-') + QString::fromLatin1(page.name)) && ok;
     }
     editor.close();
