@@ -6,6 +6,7 @@
 #include "store/Statement.h"
 #include "ui/editor/TForm8.h"
 #include "ui/main/ListKinds.h"
+#include "ui/main/ListPanel.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -107,6 +108,64 @@ TEST_F(TForm1ListingCommandsTest, WithoutASelectionNothingOpens)
     form->ItemClick(3);
     form->listView(ListKinds::TransferList)->setCurrentItem(nullptr);
     EXPECT_FALSE(runAndClose([this] { form->ToolButton3->click(); }).has_value());
+}
+
+} // namespace
+
+namespace {
+
+const QString CheckQuestion = QStringLiteral(
+    "Bitte beachten Sie, dass dieser Vorgang sehr Zeitintensiv ist und daher sehr lange dauert! Wollen Sie fortfahren?");
+
+class TForm1AuctionCheckTest : public TForm1ListingCommandsTest {
+protected:
+    int importedListing()
+    {
+        SampleData::Listing listing;
+        listing.listKind = ListKinds::TransferList;
+        listing.titel = QStringLiteral("Importiert");
+        listing.status = 3;
+        return addListing(listing);
+    }
+
+    int status(int id)
+    {
+        return Statement::scalar(*db, QStringLiteral("SELECT status FROM auktionen WHERE id=:id"),
+                                 {{QStringLiteral(":id"), id}})
+            .toInt();
+    }
+};
+
+TEST_F(TForm1AuctionCheckTest, WithTheRunningListVisibleItAsksAndChecksNothing)
+{
+    const int id = importedListing();
+    openWindow();
+    form->ItemClick(0);
+    prompts.expectQuestion(CheckQuestion, true);
+    form->panel(ListKinds::TransferList)->checkButton()->click();
+    EXPECT_EQ(status(id), 3);
+}
+
+TEST_F(TForm1AuctionCheckTest, NoStopsBeforeAnything)
+{
+    importedListing();
+    openWindow();
+    form->ItemClick(3);
+    prompts.expectQuestion(CheckQuestion, false);
+    form->panel(ListKinds::TransferList)->checkButton()->click();
+}
+
+TEST_F(TForm1AuctionCheckTest, OnTheTransferListItChecksAndTellsTheCounts)
+{
+    const int id = importedListing();
+    openWindow();
+    form->ItemClick(3);
+    prompts.expectQuestion(CheckQuestion, true)
+        .expectMessage(QStringLiteral("Der Auktions-Check ist abgeschlossen.\nGeprüft: 1 von 1 Artikeln\nGespeichert: 0\n"
+                                      "Mit Beanstandungen: 1"));
+    form->panel(ListKinds::TransferList)->checkButton()->click();
+    EXPECT_EQ(status(id), 3);
+    EXPECT_FALSE(form->panel(ListKinds::TransferList)->isHidden());
 }
 
 } // namespace
