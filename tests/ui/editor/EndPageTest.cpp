@@ -3,6 +3,7 @@
 
 #include "tests/ui/editor/EditorFixture.h"
 
+#include "core/LoginContext.h"
 #include "core/ProcessLocale.h"
 #include "core/Prompter.h"
 #include "store/Statement.h"
@@ -91,6 +92,26 @@ TEST_F(EndPageTest, CheckedListingShowsSummaryFeesAndTheSaveButton)
 
     form.PageControl1->setCurrentWidget(form.TabSheet7);
     EXPECT_FALSE(form.Button1->isVisible());
+}
+
+TEST_F(EndPageTest, SaveButtonStoresIntoTheChosenListAndCloses)
+{
+    TForm8 &form = openEditor();
+    fillListing(form);
+    form.ComboBox11->setCurrentIndex(0);
+    form.PageControl1->setCurrentWidget(form.TabSheet5);
+    ASSERT_TRUE(form.Button1->isVisible());
+    form.Button1->click();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(loginContext().LastSavedListKind, 3);
+    Statement query(*db, QStringLiteral("SELECT titel, artliste, status, aukID, kategorie FROM auktionen WHERE id=:id"));
+    query.bind(QStringLiteral(":id"), form.ListingId).exec();
+    ASSERT_TRUE(query.next());
+    EXPECT_EQ(query.text(QStringLiteral("titel")), QStringLiteral("Biedermeier-Kommode"));
+    EXPECT_EQ(query.integer(QStringLiteral("artliste")), 3);
+    EXPECT_EQ(query.integer(QStringLiteral("status")), 0);
+    EXPECT_EQ(query.text(QStringLiteral("aukID")), QStringLiteral("11"));
+    EXPECT_EQ(query.integer(QStringLiteral("kategorie")), 101);
 }
 
 TEST_F(EndPageTest, Typ1ShowsNoFeeLabels)
