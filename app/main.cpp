@@ -11,6 +11,8 @@
 
 int main(int argc, char *argv[])
 {
+    // The web views of the listing editor need this before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // With arguments: help, version or a transfer run without windows.
     if (argc > 1)
         return CommandLine::run(argc, argv);

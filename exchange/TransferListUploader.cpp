@@ -85,7 +85,7 @@ QStringList TransferListUploader::listingFields(const StoredRow &row, int pictur
 {
     QStringList fields = {
         QStringLiteral("titel=") + encoded(row, "titel"),
-        QStringLiteral("description=") + encoded(row, "beschreibung"),
+        QStringLiteral("description=") + UrlEncode(Cp1252::toWireHtml(row.text(QStringLiteral("beschreibung")))),
         QStringLiteral("category=") + encoded(row, "kategorie"),
         QStringLiteral("minimum_bid=") + encoded(row, "startpreis"),
         QStringLiteral("duration=") + encoded(row, "dauer"),

@@ -37,6 +37,31 @@ QByteArray encode(const QString &text)
     return bytes;
 }
 
+QString toWireHtml(const QString &html)
+{
+    QString wire;
+    wire.reserve(html.size());
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar ch = html.at(i);
+        if (byteOf(ch.unicode()) >= 0) {
+            wire.append(ch);
+            continue;
+        }
+        char32_t codePoint = ch.unicode();
+        if (ch.isHighSurrogate() && i + 1 < html.size() && html.at(i + 1).isLowSurrogate())
+            codePoint = QChar::surrogateToUcs4(ch, html.at(++i));
+        else if (ch.isSurrogate())
+            codePoint = QChar::ReplacementCharacter; // half a pair names no character
+        wire += QStringLiteral("&#") + QString::number(codePoint) + QLatin1Char(';');
+    }
+    return wire;
+}
+
+QByteArray encodeHtml(const QString &html)
+{
+    return encode(toWireHtml(html));
+}
+
 QString decode(const QByteArray &bytes)
 {
     QString text;

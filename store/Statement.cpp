@@ -43,6 +43,11 @@ QVariant Statement::value(const QString &column) const
     return m_query.value(index);
 }
 
+QVariant Statement::value(int position) const
+{
+    return m_query.value(position);
+}
+
 QString Statement::text(const QString &column) const
 {
     return FieldRows::textOf(value(column));

@@ -19,6 +19,8 @@ public:
     bool next();
 
     QVariant value(const QString &column) const;
+    // The value at a position of the select list; for loops over many rows.
+    QVariant value(int position) const;
     // A column's text form: integers as digits, amounts with the current decimal
     // separator, NULL as an empty text.
     QString text(const QString &column) const;

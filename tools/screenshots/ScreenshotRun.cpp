@@ -7,6 +7,8 @@
 #include "tests/support/SampleData.h"
 #include "tools/screenshots/AccountWindowShots.h"
 #include "tools/screenshots/CsvImportShots.h"
+#include "tools/screenshots/DescriptionEditorShots.h"
+#include "tools/screenshots/EditorWindowShots.h"
 #include "tools/screenshots/ExchangeWindowShots.h"
 #include "ui/login/TForm2.h"
 #include "store/ListKinds.h"
@@ -123,5 +125,9 @@ bool ScreenshotRun::saveAll()
     ok = AccountWindowShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); }) && ok;
     ok = ExchangeWindowShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); }) && ok;
     ok = CsvImportShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); }) && ok;
+    ok = EditorWindowShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); }) && ok;
+    ok = DescriptionEditorShots::saveAll([this](QWidget *window, const QString &name) { return save(window, name); },
+                                         loginContext().ProgramDir)
+        && ok;
     return ok;
 }

@@ -13,6 +13,8 @@
 #include "store/OptionFile.h"
 #include "ui/dialogs/TForm11.h"
 #include "ui/dialogs/TSoftwareupdate.h"
+#include "ui/editor/AuctionCheck.h"
+#include "ui/editor/TForm8.h"
 #include "ui/main/CounterTexts.h"
 #include "ui/main/DataAge.h"
 #include "ui/main/ListingDeletion.h"
@@ -24,6 +26,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QProgressDialog>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -176,7 +180,7 @@ void TForm1::buildToolBar()
     ToolButton7->setMenu(TransferMenu);
     ToolButton7->setPopupMode(QToolButton::MenuButtonPopup);
 
-    connect(ToolButton1, &QToolButton::clicked, this, [this] { guarded(&TForm1::newListingPending); });
+    connect(ToolButton1, &QToolButton::clicked, this, [this] { guarded(&TForm1::ToolButton1Click); });
     connect(ToolButton3, &QToolButton::clicked, this, [this] { guarded(&TForm1::editListingPending); });
     connect(ToolButton9, &QToolButton::clicked, this, [this] { guarded(&TForm1::copyListingPending); });
     connect(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
@@ -523,7 +527,7 @@ void TForm1::ItemClick(int n)
         setToolButtonShown(ToolButton3, choice.editShown);
         m_paging.setShownListKind(choice.listKind);
     } else if (n == CounterTexts::NewListingItem) {
-        newListingPending();
+        ToolButton1Click();
     } else if (n == CounterTexts::CsvImportItem) {
         CSVImport1Click();
     }
@@ -611,10 +615,82 @@ void TForm1::Uebertragung(const TransferFlags &flags)
     LoadLists(true);
 }
 
-void TForm1::newListingPending() {}
-void TForm1::editListingPending() {}
-void TForm1::copyListingPending() {}
-void TForm1::auctionCheckPending() {}
+void TForm1::ToolButton1Click()
+{
+    LoginContext &context = loginContext();
+    TForm8 editor(context.session(), this);
+    editor.NewListing = true;
+    runEditor(editor);
+    if (context.LastSavedListKind >= 0)
+        RefreshListingRow(0, context.LastSavedListKind, true);
+}
+void TForm1::runEditor(TForm8 &editor)
+{
+    if (m_editorRunner)
+        m_editorRunner(editor);
+    else
+        editor.exec();
+}
+
+void TForm1::editListingPending()
+{
+    openListing(false);
+}
+
+void TForm1::copyListingPending()
+{
+    openListing(true);
+}
+
+void TForm1::openListing(bool copy)
+{
+    const int listKind = visibleListKind();
+    const std::optional<int> listingId = listKind < 0 ? std::nullopt : panel(listKind)->selectedListingId();
+    if (!listingId)
+        return;
+    if (listKind == ListKinds::Running && !copy) {
+        prompter().showMessage(QStringLiteral("Momentan können laufende Auktionen nicht bearbeitet werden!"));
+        return;
+    }
+    LoginContext &context = loginContext();
+    TForm8 editor(context.session());
+    const bool prepared = ListKinds::isPrepared(listKind);
+    const bool editing = prepared && !copy;
+    editor.LoadListing(*listingId, prepared ? ListingLoad::Source::Saved : ListingLoad::Source::Downloaded, editing);
+    if (prepared) {
+        editor.ComboBox11->setCurrentIndex(editing && listKind == ListKinds::ArticleMaster ? 1 : 0);
+        editor.ComboBox11->setEnabled(!editing);
+    }
+    runEditor(editor);
+    if (listKind == ListKinds::TransferList)
+        ItemClick(3);
+    if (context.LastSavedListKind >= 0)
+        RefreshListingRow(editing ? *listingId : editor.ListingId, context.LastSavedListKind, !editing);
+}
+void TForm1::auctionCheckPending()
+{
+    if (!prompter().askYesNo(QStringLiteral("Bitte beachten Sie, dass dieser Vorgang sehr Zeitintensiv ist und daher "
+                                            "sehr lange dauert! Wollen Sie fortfahren?"),
+                             QStringLiteral("Starten:")))
+        return;
+    if (visibleListKind() == ListKinds::TransferList) {
+        QProgressDialog progress(QStringLiteral("Auktions-Check läuft ..."), QStringLiteral("Abbrechen"), 0, 0, this);
+        progress.setObjectName(QStringLiteral("AuctionCheckProgress"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(0);
+        const AuctionCheck::Outcome outcome = AuctionCheck(loginContext().session()).run([&progress](int done, int total) {
+            progress.setMaximum(total);
+            progress.setValue(done);
+            progress.setLabelText(QStringLiteral("Artikel %1 von %2").arg(std::min(done + 1, total)).arg(total));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+        progress.close();
+        ItemClick(3);
+        prompter().showMessage(AuctionCheck::closingMessage(outcome));
+    }
+    LoadLists(true);
+}
 void TForm1::CSVImport1Click()
 {
     TForm10 import(this);

@@ -25,6 +25,7 @@ class TExBar;
 // the menus. Each login opens a new one.
 class TForm5;
 class TForm10;
+class TForm8;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -76,6 +77,9 @@ public:
     // How the CSV import wizard is shown: modally, unless a test replaces it.
     using CsvImportRunner = std::function<void(TForm10 &)>;
     void setCsvImportRunner(CsvImportRunner runner) { m_csvImportRunner = std::move(runner); }
+    // How the listing editor is shown: modally, unless a test replaces it.
+    using EditorRunner = std::function<void(TForm8 &)>;
+    void setEditorRunner(EditorRunner runner) { m_editorRunner = std::move(runner); }
 
     QToolBar *ToolBar1 = nullptr;
     QToolButton *ToolButton1 = nullptr;
@@ -145,10 +149,15 @@ private:
 
     void Uebertragung(const TransferFlags &flags);
     void Einstellungen1Click();
-    // Commands whose windows are still to come: they do nothing yet.
-    void newListingPending();
+    // "Neuer Artikel": the listing editor for a new listing.
+    void ToolButton1Click();
+    // Edit and copy of the selected listing.
     void editListingPending();
     void copyListingPending();
+    // Opens the selected listing in the editor: to edit it, or as the template of a new one.
+    void openListing(bool copy);
+    void runEditor(TForm8 &editor);
+    // "Auktions-Check": checks and saves the imported listings of the transfer list.
     void auctionCheckPending();
     void openMultiUserManagement();
     void SoftwareUpdate1Click();
@@ -166,4 +175,5 @@ private:
     TransferFlags m_lastTransfer;
     ExchangeWindowRunner m_exchangeRunner;
     CsvImportRunner m_csvImportRunner;
+    EditorRunner m_editorRunner;
 };

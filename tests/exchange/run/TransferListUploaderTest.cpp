@@ -195,3 +195,25 @@ TEST(TransferListUploader, EmptyTransferListSendsNothing)
     EXPECT_EQ(fixture.server().requestCount(QStringLiteral("/asend.php")), 0);
     EXPECT_FALSE(upload.closes);
 }
+
+TEST(TransferListUploader, DescriptionCharactersBeyondWindows1252ArriveAsReferences)
+{
+    ServerFixture fixture;
+    ScriptedPrompter prompts;
+    fixture.writePicture(QStringLiteral("save1_1_kunde.jpg"));
+    const int id = fixture.addTransferListing(QStringLiteral("Haken"), QStringLiteral("save1_1_kunde.jpg"));
+    {
+        Database db;
+        db.open();
+        Statement::run(db, QStringLiteral("UPDATE auktionen SET beschreibung=:desc WHERE id=:id"),
+                       {{QStringLiteral(":desc"), QStringLiteral("<p>Größe þ ÿ € ✓ 😀</p>")}, {QStringLiteral(":id"), id}});
+    }
+    Upload upload(fixture);
+    upload.run();
+    ASSERT_FALSE(upload.stillListed(id));
+    const QString logged = upload.progress.runLog.filter(QStringLiteral("Beginne Bilderupload mit ID ")).value(0);
+    const int serverId = logged.mid(logged.lastIndexOf(QLatin1Char(' ')) + 1).toInt();
+    ASSERT_GT(serverId, 0);
+    EXPECT_EQ(fixture.server().listingRecord(serverId).value(QStringLiteral("beschreibung")),
+              QStringLiteral("<p>Größe þ ÿ € &#10003; &#128512;</p>"));
+}

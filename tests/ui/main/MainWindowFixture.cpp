@@ -35,6 +35,8 @@ TForm1 &MainWindowFixture::openWindow(int aukid)
     form->setExchangeWindowRunner([](TForm5 &) {});
     // The CSV import wizard closes at once unless a test drives it.
     form->setCsvImportRunner([](TForm10 &) {});
+    // The editor's own tests drive it; here "Neuer Artikel" only has to come back.
+    form->setEditorRunner([](TForm8 &) {});
     form->SetUpAccount(QStringLiteral("verkaeufer"), QStringLiteral("geheim"), QStringLiteral("u77"), nullptr);
     context.userID = userID;
     form->show();
