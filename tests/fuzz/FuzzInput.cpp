@@ -1,6 +1,6 @@
 #include "tests/fuzz/FuzzInput.h"
 
-#include "core/LoginContext.h"
+#include "core/AccountSession.h"
 #include "core/ProcessLocale.h"
 #include "store/Database.h"
 #include "tests/fuzz/SilentPrompter.h"
@@ -34,18 +34,29 @@ void FuzzInput::require(bool holds, const char *what)
     std::abort();
 }
 
-Database &FuzzInput::temporaryDatabase()
+const AccountSession &FuzzInput::session()
 {
     static int argc = 1;
     static char name[] = "fuzz";
     static char *argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
     static QTemporaryDir dir;
+    static const AccountSession account = [] {
+        AccountSession result;
+        result.house.aukid = 11;
+        result.userID = 1;
+        result.ProgramDir = dir.path() + QLatin1Char('/');
+        return result;
+    }();
+    return account;
+}
+
+Database &FuzzInput::temporaryDatabase()
+{
+    const AccountSession &account = session();
     SilentPrompter::install();
-    loginContext().ProgramDir = dir.path() + QLatin1Char('/');
-    loginContext().aukid = 11;
     ProcessLocale::useDecimalComma();
     // Never destroyed: the SQL driver's own statics may be gone when the fuzzer exits.
-    static Database *db = new Database;
+    static Database *db = new Database(account.ProgramDir);
     return *db;
 }

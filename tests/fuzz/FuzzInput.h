@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class Database;
+struct AccountSession;
 
 #include <cstddef>
 #include <cstdint>
@@ -17,8 +18,11 @@ QByteArray bytes(const uint8_t *data, size_t size);
 // read as UTF-8.
 QStringList texts(const uint8_t *data, size_t size, int count);
 // Once per process: an application object, a silent prompter and the program's database
-// in a temporary program directory, logged in to auction house 11.
+// in a temporary program directory.
 Database &temporaryDatabase();
+// The account the database belongs to: user 1 at auction house 11, in the temporary
+// program directory.
+const AccountSession &session();
 // Stops the run with a report when a property does not hold.
 void require(bool holds, const char *what);
 

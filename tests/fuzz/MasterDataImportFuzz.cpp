@@ -2,6 +2,7 @@
 #include "core/AppError.h"
 #include "exchange/HttpClient.h"
 #include "exchange/MasterDataLoader.h"
+#include "exchange/QuietProgress.h"
 #include "store/Database.h"
 #include "tests/fuzz/FuzzInput.h"
 
@@ -10,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Database &database = FuzzInput::temporaryDatabase();
     // Never used for a request: the reply is handed over directly.
     HttpClient client(HttpClient::Kind::ExchangeWindow);
-    MasterDataLoader loader(client, database);
+    QuietProgress progress;
+    MasterDataLoader loader(client, database, FuzzInput::session(), progress);
     try {
         loader.importReply(FuzzInput::bytes(data, size));
     } catch (const AppError &) {

@@ -1,12 +1,12 @@
 // Any reply, read for every record kind the program asks for.
-#include "exchange/ListingDownloader.h"
 #include "exchange/XmlRecordParser.h"
+#include "store/Listings.h"
 #include "tests/fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QList<XmlRecordParser::RecordKind> kinds = {
-        {QStringLiteral("auktionen"), ListingDownloader::fieldNames()},
+        {QStringLiteral("auktionen"), Listings::downloadedFieldNames()},
         {QStringLiteral("pages"), {QStringLiteral("max")}},
         {QStringLiteral("kategorien"), {QStringLiteral("id"), QStringLiteral("name"), QStringLiteral("pid")}},
     };
