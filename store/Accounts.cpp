@@ -1,5 +1,7 @@
 #include "store/Accounts.h"
 
+#include "store/AuctionHouseRow.h"
+
 #include "store/Statement.h"
 #include "store/UnitOfWork.h"
 
@@ -125,30 +127,9 @@ void Accounts::changePassword(int userId, const QString &newPassword)
     UnitOfWork work(m_db);
     Statement query(m_db, QStringLiteral("SELECT * FROM `auktionshaus` WHERE id=:id"));
     query.bind(QStringLiteral(":id"), aukid).exec();
-    ::AuctionHouse house;
     if (!query.next())
-        return house;
-    const auto integer = [&](const char *column) { return query.integer(QLatin1String(column)); };
-    house.url = query.text(QStringLiteral("url"));
-    house.name = query.text(QStringLiteral("name"));
-    house.MoneySymbol = query.text(QStringLiteral("MoneySymbol"));
-    house.aukid = integer("id");
-    house.xml = integer("xml");
-    house.typ = integer("typ");
-    house.zusatzoptionen = integer("zusatzoptionen");
-    house.festpreis = integer("festpreis");
-    house.mehrfach_festpreis = integer("mehrfach_festpreis");
-    house.minpreis = integer("minpreis");
-    house.galerie = integer("galerie");
-    house.startseite = integer("startseite");
-    house.versandangabe = integer("versandangabe");
-    house.versandangabe_extra = integer("versandangabe_extra");
-    house.wiedereinstellen = integer("wiedereinstellen");
-    house.auktions_shop = integer("auktions_shop");
-    house.wiedereinstellen_anz = integer("wiedereinstellen_anz");
-    for (size_t i = 0; i < house.zust.size(); ++i)
-        house.zust[i] = query.text(QStringLiteral("zust%1").arg(i + 1));
-    return house;
+        return {};
+    return auctionHouseFromRow(query);
 }
 
 std::optional<QString> Accounts::lastUpdate(const QString &usern, int aukid)

@@ -1,5 +1,7 @@
 #include "store/MasterDataLists.h"
 
+#include "store/AuctionHouseRow.h"
+
 #include "store/Database.h"
 #include "store/Statement.h"
 
@@ -52,28 +54,7 @@ std::optional<AuctionHouse> MasterDataLists::auctionHouse()
     query.bind(QStringLiteral(":id"), m_aukid).exec();
     if (!query.next())
         return std::nullopt;
-    const auto integer = [&](const char *column) { return query.integer(QLatin1String(column)); };
-    AuctionHouse house;
-    house.url = query.text(QStringLiteral("url"));
-    house.name = query.text(QStringLiteral("name"));
-    house.MoneySymbol = query.text(QStringLiteral("MoneySymbol"));
-    house.aukid = integer("id");
-    house.xml = integer("xml");
-    house.typ = integer("typ");
-    house.zusatzoptionen = integer("zusatzoptionen");
-    house.festpreis = integer("festpreis");
-    house.mehrfach_festpreis = integer("mehrfach_festpreis");
-    house.minpreis = integer("minpreis");
-    house.galerie = integer("galerie");
-    house.startseite = integer("startseite");
-    house.versandangabe = integer("versandangabe");
-    house.versandangabe_extra = integer("versandangabe_extra");
-    house.wiedereinstellen = integer("wiedereinstellen");
-    house.auktions_shop = integer("auktions_shop");
-    house.wiedereinstellen_anz = integer("wiedereinstellen_anz");
-    for (size_t i = 0; i < house.zust.size(); ++i)
-        house.zust[i] = query.text(QStringLiteral("zust%1").arg(i + 1));
-    return house;
+    return auctionHouseFromRow(query);
 }
 
 std::optional<MasterDataLists::Location> MasterDataLists::accountLocation(const QString &uid)

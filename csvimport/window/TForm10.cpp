@@ -2,7 +2,6 @@
 
 #include "core/AppError.h"
 #include "core/ErrorGuard.h"
-#include "core/LoginContext.h"
 #include "core/Prompter.h"
 #include "csvimport/CsvImportProgress.h"
 #include "store/Database.h"
@@ -93,8 +92,6 @@ struct TForm10::Outcome {
     CsvImport::Result result;
     QString error;
 };
-
-TForm10::TForm10(QWidget *parent) : TForm10(loginContext().session(), parent) {}
 
 TForm10::TForm10(const AccountSession &session, QWidget *parent)
     : QDialog(parent), m_session(session), m_fields(session.house.versandangabe),

@@ -31,7 +31,6 @@ public:
     static const char *const FileFilter;
 
     // Works for the logged-in account (the login context's session).
-    explicit TForm10(QWidget *parent = nullptr);
     TForm10(const AccountSession &session, QWidget *parent = nullptr);
     ~TForm10() override;
 

@@ -35,7 +35,7 @@ bool CsvImportShots::saveAll(const SaveFunction &save)
     if (!file.open(QIODevice::WriteOnly) || file.write(SampleCsv) < 0)
         return false;
     file.close();
-    TForm10 wizard;
+    TForm10 wizard(loginContext().session());
     wizard.show();
     wizard.Edit1->setText(path);
     wizard.CSV_Tableload();

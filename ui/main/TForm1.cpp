@@ -693,7 +693,7 @@ void TForm1::auctionCheckPending()
 }
 void TForm1::CSVImport1Click()
 {
-    TForm10 import(this);
+    TForm10 import(loginContext().session(), this);
     if (m_csvImportRunner)
         m_csvImportRunner(import);
     else
